@@ -1,0 +1,81 @@
+#pragma once
+// The storage behind one index of a TRecordTable: an ordered sequence of
+// record references addressed by position. References live in chunks of at
+// most MaxChunk; a Fenwick tree over the chunk sizes turns a position into a
+// chunk in logarithmic time, and every record carries, in a slot just before
+// its bytes, the chunk that holds it in each index, so a record's position is
+// found by identity without any search. Insertion and removal move at most
+// one chunk's references.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TPositionIndex {
+public:
+  struct TChunk {
+    std::vector<uint8_t*> Items;
+    int32_t Ordinal = 0;
+  };
+
+  static constexpr int32_t MaxChunk = 512;
+
+  // Slot: which back-reference slot before each record block this index uses
+  // (slot s is the pointer at ((TChunk**)Rec)[-1 - s]).
+  explicit TPositionIndex(int32_t Slot);
+  ~TPositionIndex();
+  TPositionIndex(const TPositionIndex&) = delete;
+  TPositionIndex& operator=(const TPositionIndex&) = delete;
+
+  int32_t Count() const { return FCount; }
+  uint8_t* At(int32_t Pos) const;  // Pos must be in range
+  void InsertAt(int32_t Pos, uint8_t* Rec);
+  void RemoveAt(int32_t Pos);
+  int32_t PositionOf(const uint8_t* Rec) const;  // the record must be in this index
+  // Replaces the contents with Ordered (bulk build).
+  void Assign(const std::vector<uint8_t*>& Ordered);
+  void Clear();
+
+  // The first position whose record is not Less (Less must be monotone over the sequence).
+  template <typename Less>
+  int32_t LowerBound(Less&& IsLess) const {
+    int32_t C = static_cast<int32_t>(FFirsts.size());
+    int32_t lo = 0, hi = C;  // first chunk whose first item is not less
+    while (lo < hi) {
+      int32_t mid = lo + (hi - lo) / 2;
+      if (IsLess(FFirsts[mid])) lo = mid + 1; else hi = mid;
+    }
+    if (lo == 0) return 0;
+    const TChunk& Ch = *FChunks[lo - 1];
+    int32_t a = 1, b = static_cast<int32_t>(Ch.Items.size());  // item 0 is known to be less
+    while (a < b) {
+      int32_t mid = a + (b - a) / 2;
+      if (IsLess(Ch.Items[mid])) a = mid + 1; else b = mid;
+    }
+    return Prefix(lo - 1) + a;
+  }
+
+  // Calls F(Rec) for every record in order.
+  template <typename F>
+  void ForEach(F&& Fn) const {
+    for (const auto& Ch : FChunks)
+      for (uint8_t* R : Ch->Items) Fn(R);
+  }
+
+private:
+  TChunk*& SlotOf(const uint8_t* Rec) const;
+  int32_t Prefix(int32_t Chunk) const;  // records in chunks before Chunk
+  void Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;
+  void FenwickAdd(int32_t Chunk, int32_t Delta);
+  void Rebuild();  // ordinals, firsts and the Fenwick tree after a structural change
+  void SplitChunk(int32_t Chunk);
+  void AfterRemoval(int32_t Chunk);
+
+  int32_t FSlot;
+  int32_t FCount = 0;
+  std::vector<std::unique_ptr<TChunk>> FChunks;
+  std::vector<uint8_t*> FFirsts;
+  std::vector<int32_t> FFenwick;
+  mutable int32_t FCacheChunk = -1;  // last chunk At() used, with its first position
+  mutable int32_t FCacheStart = 0;
+};
