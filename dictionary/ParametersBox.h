@@ -6,11 +6,11 @@
 // case), so every operation normalises the name it is given.
 
 #include <cstdint>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 
 class TRecordTable;
+class TByteStream;
 
 class TParametersBox {
  public:
@@ -29,9 +29,9 @@ class TParametersBox {
   // Replaces the block by the table file at the stream's position. A stream
   // that holds no table of the two-text structure leaves an empty block and
   // returns false; on success the stream stands after the block. Shows nothing.
-  bool ReadFrom(std::istream& Stream, bool Limited);
+  bool ReadFrom(TByteStream& Stream, bool Limited);
   // Writes the block packed at the stream's position; false when a write failed.
-  bool WriteTo(std::ostream& Stream);
+  bool WriteTo(TByteStream& Stream);
 
   static std::string NormalizeName(std::string_view Name, size_t MaxLen = 255);
 
