@@ -121,3 +121,22 @@ TEST(ExamCounters, TextsAndReset) {
 }
 
 }  // namespace
+
+#include "exam/DictionaryNames.h"
+
+namespace {
+
+TEST(DictionaryNames, ExtensionAddedOnlyWhenMissing) {
+  EXPECT_EQ(WithDictionaryExtension("/home/u/words"), "/home/u/words.lxd");
+  EXPECT_EQ(WithDictionaryExtension("/home/u/words.txt"), "/home/u/words.txt");
+  EXPECT_EQ(WithDictionaryExtension("/home/u.d/words"), "/home/u.d/words.lxd");  // a dot in a folder is no extension
+  EXPECT_EQ(WithDictionaryExtension("words.LXD"), "words.LXD");
+}
+
+TEST(DictionaryNames, SameNameIgnoresCase) {
+  EXPECT_TRUE(SameDictionaryName("/d/Words.lxd", "/d/WORDS.LXD"));
+  EXPECT_FALSE(SameDictionaryName("/d/Words.lxd", "/d/Word.lxd"));
+  EXPECT_FALSE(SameDictionaryName("/d/a.lxd", "/e/a.lxd"));
+}
+
+}  // namespace
