@@ -3,14 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-// Question frame and answer panel heights of each step.
-constexpr int StepHeights[MaxSizeStep + 1][2] = {{18, 16}, {23, 20}, {28, 23}, {33, 26}, {38, 29},
-                                                 {43, 32}, {48, 35}, {53, 38}, {58, 41}};
-}  // namespace
+#include "settings/Settings.h"
 
-int QuestionPanelHeight(int Step) { return StepHeights[std::clamp(Step, 0, MaxSizeStep)][0]; }
-int AnswerPanelHeight(int Step) { return StepHeights[std::clamp(Step, 0, MaxSizeStep)][1]; }
+int QuestionPanelHeight(int Step) { return SizeSteps[static_cast<size_t>(std::clamp(Step, 0, MaxSizeStep))].QuestionHeight; }
+int AnswerPanelHeight(int Step) { return SizeSteps[static_cast<size_t>(std::clamp(Step, 0, MaxSizeStep))].AnswerHeight; }
 
 int HeightAtStep(int Height, int From, int To, int Count) {
   return Height + QuestionPanelHeight(To) - QuestionPanelHeight(From) +
