@@ -79,3 +79,17 @@ private:
   mutable int32_t FCacheChunk = -1;  // last chunk At() used, with its first position
   mutable int32_t FCacheStart = 0;
 };
+
+// Where a plain bisection (mid = (lo + hi) / 2) over N sorted records first
+// meets a record of the equal span [Lo, Hi); Lo when the span is empty. The
+// path of such a bisection depends on these three numbers only.
+inline int32_t BisectionMeets(int32_t Lo, int32_t Hi, int32_t N) {
+  int32_t lo = 0, hi = N - 1;
+  while (lo <= hi) {
+    int32_t mid = (lo + hi) / 2;
+    if (mid < Lo) lo = mid + 1;
+    else if (mid >= Hi) hi = mid - 1;
+    else return mid;
+  }
+  return lo;
+}

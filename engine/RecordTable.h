@@ -102,6 +102,7 @@ struct TKeyPart {
   uint8_t Code;  // the key field's code, or kpAlwaysBefore / kpAlwaysAfter
   uint16_t Offset;
   bool Descending;  // operands exchanged; always false after Init
+  uint16_t Size;    // bytes compared for fcChars
 };
 
 struct TOwnedField {
@@ -231,6 +232,13 @@ private:
   bool EqualRange(int32_t Index, const void* Key, int32_t& Lo, int32_t& Hi) const;
   int32_t PositionOf(int32_t Index, const uint8_t* Rec) const;
   bool MakeRoom();
+  // Files record blocks, given in the order of successive Add(dpAny) calls,
+  // into an empty table exactly where those calls would put them. Returns how
+  // many of those calls would succeed; only when all would, and Commit is set,
+  // are the blocks taken over.
+  int32_t AdoptInOrder(const std::vector<uint8_t*>& Blocks, bool Commit);
+  bool OrderFor(int32_t Index, const std::vector<uint8_t*>& Blocks, std::vector<uint8_t*>& Order,
+                int32_t& Accepted) const;
 
   std::string FStructureDef;
   std::string FIndexDef;

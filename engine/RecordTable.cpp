@@ -1,0 +1,471 @@
+#include "engine/RecordTable.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/ByteCoding.h"
+#include "engine/ItemStack.h"
+
+namespace {
+
+template <typename T>
+int Order(T A, T B) {
+  return A < B ? -1 : (B < A ? 1 : 0);
+}
+
+template <typename T>
+int OrderAt(const uint8_t* A, const uint8_t* B) {
+  return Order(LoadAt<T>(A, 0), LoadAt<T>(B, 0));
+}
+
+// nil before any text; unsigned bytes over the shorter length; then the shorter first.
+int TextOrder(const uint8_t* A, const uint8_t* B) {
+  if (!A || !B) return Order(A != nullptr, B != nullptr);
+  int C = std::memcmp(A + 1, B + 1, std::min(A[0], B[0]));
+  if (C) return C < 0 ? -1 : 1;
+  return Order(A[0], B[0]);
+}
+
+int CTextOrder(const char* A, const char* B) {
+  if (!A || !B) return Order(A != nullptr, B != nullptr);
+  int C = std::strcmp(A, B);  // strcmp compares as unsigned char
+  return C < 0 ? -1 : (C > 0 ? 1 : 0);
+}
+
+long double ExtendedAt(const uint8_t* P) {
+  long double V = 0;
+  std::memcpy(&V, P, 10);
+  return V;
+}
+
+uint16_t FixedSize(uint8_t Code) {
+  switch (Code) {
+    case fcByte: case fcShortInt: return 1;
+    case fcWord: case fcSmallInt: return 2;
+    case fcLongInt: case fcSingle: return 4;
+    case fcDouble: case fcReal: case fcComp: return 8;
+    case fcExtended: return 10;
+    default: return RefSize;  // 12 to 16
+  }
+}
+
+bool IsOwned(uint8_t Code) { return Code == fcText || Code == fcTable || Code == fcCText; }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Creation
+
+TRecordTable::TRecordTable() = default;
+
+std::unique_ptr<TRecordTable> TRecordTable::Create(std::string_view StructureDef, std::string_view IndexDef,
+                                                   int32_t Capacity, int32_t GrowthStep, uint16_t* Status) {
+  std::unique_ptr<TRecordTable> T(new TRecordTable());
+  uint16_t St = tsSuccess;
+  bool Ok = T->Init(StructureDef, IndexDef, Capacity, GrowthStep, St);
+  if (Status) *Status = St;
+  if (!Ok) return nullptr;
+  return T;
+}
+
+bool TRecordTable::Init(std::string_view StructureDef, std::string_view IndexDef, int32_t Capacity,
+                        int32_t GrowthStep, uint16_t& Status) {
+  auto Fail = [&](uint16_t S) {
+    FFields.clear();
+    FOwned.clear();
+    FIndexes.clear();
+    FStructureDef.clear();
+    FIndexDef.clear();
+    FRecordSize = 0;
+    Status = S;
+    return false;
+  };
+  if (Capacity < 1 || Capacity > MaxRecordCount || GrowthStep < 1 || GrowthStep > MaxGrowthStep)
+    return Fail(tsBadSizing);
+
+  // Structure definition.
+  std::string_view SD = StructureDef.substr(0, 255);
+  if (SD.empty()) return Fail(tsEmptyStructureDef);
+  uint32_t Size = 0;
+  for (size_t p = 0; p < SD.size();) {
+    uint8_t Code = static_cast<uint8_t>(SD[p]);
+    if (Code > fcCText) return Fail(tsBadFieldCode);
+    if (FFields.size() == MaxFieldCount) return Fail(tsTooManyFields);
+    uint16_t FieldSize;
+    if (Code == fcChars) {
+      if (p + 1 >= SD.size()) return Fail(tsMissingCharsSize);
+      FieldSize = static_cast<uint8_t>(SD[p + 1]);
+      p += 2;
+    } else if (Code == fcBlock) {
+      if (p + 2 >= SD.size()) return Fail(tsMissingBlockSize);
+      FieldSize = static_cast<uint16_t>(static_cast<uint8_t>(SD[p + 1]) << 8 | static_cast<uint8_t>(SD[p + 2]));
+      p += 3;
+    } else {
+      FieldSize = FixedSize(Code);
+      p += 1;
+    }
+    if (Size + FieldSize > 65535) return Fail(tsRecordTooLarge);
+    FFields.push_back({Code, FieldSize, 0, static_cast<uint16_t>(Size)});
+    Size += FieldSize;
+  }
+  FRecordSize = static_cast<uint16_t>(Size);
+  for (const TFieldDesc& F : FFields)
+    if (IsOwned(F.Code)) FOwned.push_back({F.Code, F.Offset});
+
+  // Index definition: check.
+  std::string_view ID = IndexDef.substr(0, 255);
+  if (ID.empty()) return Fail(tsEmptyIndexDef);
+  bool Started = false;
+  for (size_t p = 0; p < ID.size(); ++p) {
+    uint8_t B = static_cast<uint8_t>(ID[p]);
+    if (B >= 251) {
+      // 251 would give an index whose fields never take part in comparisons.
+      if (B == 251) return Fail(tsBadFieldNumber);
+      Started = true;
+      continue;
+    }
+    if (!Started || B >= FFields.size()) return Fail(tsBadFieldNumber);
+    uint8_t Before = static_cast<uint8_t>(ID[p - 1]);
+    if (Before == 253 || Before == 254) return Fail(tsFieldAfterFixedOrder);
+    uint8_t Code = FFields[B].Code;
+    if (Code == fcBlock) return Fail(tsBlockKey);
+    if (Code == fcTable) return Fail(tsTableKey);
+    if (Code == fcPointer) return Fail(tsPointerKey);
+  }
+  // Size and fill.
+  for (size_t p = 0; p < ID.size(); ++p) {
+    uint8_t B = static_cast<uint8_t>(ID[p]);
+    if (B >= 251) {
+      TIndexDesc& X = FIndexes.emplace_back();
+      X.Flags = B == 252 ? ixUnique : 0;
+      if (B == 254) X.KeyParts.push_back({kpAlwaysBefore, 0, false, 0});
+      if (B == 253) X.KeyParts.push_back({kpAlwaysAfter, 0, false, 0});
+    } else {
+      const TFieldDesc& F = FFields[B];
+      FIndexes.back().KeyParts.push_back({F.Code, F.Offset, false, F.Size});
+    }
+  }
+  for (size_t i = 0; i < FIndexes.size(); ++i) {
+    TIndexDesc& X = FIndexes[i];
+    if (X.KeyParts.empty()) return Fail(tsNoKeyParts);
+    X.ActiveParts = static_cast<int32_t>(X.KeyParts.size());
+    X.Records = std::make_unique<TPositionIndex>(static_cast<int32_t>(i));
+  }
+  FStructureDef.assign(SD);
+  FIndexDef.assign(ID);
+  FCapacity = Capacity;
+  FGrowthStep = GrowthStep;
+  Status = tsSuccess;
+  return true;
+}
+
+TRecordTable::~TRecordTable() { Clear(); }
+
+void ReleaseTable(TRecordTable*& T) {
+  if (!T) return;
+  TRecordTable* Old = T;
+  T = nullptr;
+  delete Old;
+}
+
+// ---------------------------------------------------------------------------
+// Record blocks: every block carries, just before its bytes, one chunk slot per
+// index (see TPositionIndex).
+
+uint8_t* TRecordTable::NewRecordBlock() const {
+  size_t Head = FIndexes.size() * sizeof(void*);
+  auto* Base = static_cast<uint8_t*>(std::malloc(Head + FRecordSize));
+  return Base ? Base + Head : nullptr;
+}
+
+void TRecordTable::FreeRecordBlock(uint8_t* Rec) const {
+  if (Rec) std::free(Rec - FIndexes.size() * sizeof(void*));
+}
+
+void TRecordTable::ReleaseOwnedValues(uint8_t* Rec) const {
+  for (const TOwnedField& O : FOwned) {
+    void* V = RefAt(Rec, O.Offset);
+    SetRefAt(Rec, O.Offset, nullptr);
+    if (O.Code == fcText) {
+      DisposeText(static_cast<PText>(V));
+    } else if (O.Code == fcTable) {
+      auto* T = static_cast<TRecordTable*>(V);
+      ReleaseTable(T);
+    } else {
+      DisposeCText(static_cast<char*>(V));
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Comparing and searching
+
+int TRecordTable::Compare(int32_t Index, const void* Rec, const void* Key) const {
+  if (Index < 0 || Index >= IndexCount() || !Rec || !Key) return 0;
+  const TIndexDesc& X = FIndexes[Index];
+  for (int32_t k = 0; k < X.ActiveParts; ++k) {
+    const TKeyPart& P = X.KeyParts[k];
+    const uint8_t* A = static_cast<const uint8_t*>(Rec) + P.Offset;
+    const uint8_t* B = static_cast<const uint8_t*>(Key) + P.Offset;
+    if (P.Descending) std::swap(A, B);
+    int C = 0;
+    switch (P.Code) {
+      case fcByte: C = OrderAt<uint8_t>(A, B); break;
+      case fcShortInt: C = OrderAt<int8_t>(A, B); break;
+      case fcWord: C = OrderAt<uint16_t>(A, B); break;
+      case fcSmallInt: C = OrderAt<int16_t>(A, B); break;
+      case fcLongInt: C = OrderAt<int32_t>(A, B); break;
+      case fcDouble: case fcReal: C = OrderAt<double>(A, B); break;
+      case fcSingle: C = OrderAt<float>(A, B); break;
+      case fcExtended: C = Order(ExtendedAt(A), ExtendedAt(B)); break;
+      case fcComp: C = OrderAt<int64_t>(A, B); break;
+      case fcChars: {
+        int M = P.Size ? std::memcmp(A, B, P.Size) : 0;
+        C = M < 0 ? -1 : (M > 0 ? 1 : 0);
+        break;
+      }
+      case fcText: case fcTextRef:
+        C = TextOrder(static_cast<const uint8_t*>(RefAt(A, 0)), static_cast<const uint8_t*>(RefAt(B, 0)));
+        break;
+      case fcCText:
+        C = CTextOrder(static_cast<const char*>(RefAt(A, 0)), static_cast<const char*>(RefAt(B, 0)));
+        break;
+      case kpAlwaysBefore: return -1;
+      case kpAlwaysAfter: return 1;
+      default: break;
+    }
+    if (C) return C;
+  }
+  return 0;
+}
+
+// [Lo, Hi) is the span of records equal to Key in a sorted index.
+bool TRecordTable::EqualRange(int32_t Index, const void* Key, int32_t& Lo, int32_t& Hi) const {
+  const TPositionIndex& R = *FIndexes[Index].Records;
+  Lo = R.LowerBound([&](const uint8_t* Rec) { return Compare(Index, Rec, Key) < 0; });
+  if (Lo >= R.Count() || Compare(Index, R.At(Lo), Key) != 0) {
+    Hi = Lo;
+    return false;
+  }
+  Hi = R.LowerBound([&](const uint8_t* Rec) { return Compare(Index, Rec, Key) <= 0; });
+  return true;
+}
+
+bool TRecordTable::Find(int32_t Index, const void* Key, int32_t& Pos) const {
+  Pos = 0;
+  if (Index < 0 || Index >= IndexCount() || !Key) return false;
+  int32_t Lo, Hi;
+  if (!EqualRange(Index, Key, Lo, Hi)) {
+    Pos = Lo;
+    return false;
+  }
+  Pos = BisectionMeets(Lo, Hi, FRecordCount);
+  return true;
+}
+
+bool TRecordTable::FindFirst(int32_t Index, const void* Key, int32_t& Pos) const {
+  Pos = 0;
+  if (Index < 0 || Index >= IndexCount() || !Key) return false;
+  int32_t Lo, Hi;
+  bool Found = EqualRange(Index, Key, Lo, Hi);
+  Pos = Lo;
+  return Found;
+}
+
+bool TRecordTable::FindLast(int32_t Index, const void* Key, int32_t& Pos) const {
+  Pos = 0;
+  if (Index < 0 || Index >= IndexCount() || !Key) return false;
+  int32_t Lo, Hi;
+  bool Found = EqualRange(Index, Key, Lo, Hi);
+  Pos = Found ? Hi - 1 : Lo;
+  return Found;
+}
+
+bool TRecordTable::FindRange(int32_t Index, const void* Key, int32_t& First, int32_t& Last) const {
+  First = 0;
+  if (Index < 0 || Index >= IndexCount() || !Key) return false;
+  int32_t Lo, Hi;
+  bool Found = EqualRange(Index, Key, Lo, Hi);
+  First = Lo;
+  if (Found) Last = Hi - 1;
+  return Found;
+}
+
+int32_t TRecordTable::PositionOf(int32_t Index, const uint8_t* Rec) const {
+  return FIndexes[Index].Records->PositionOf(Rec);
+}
+
+bool TRecordTable::LocateIn(int32_t Index, int32_t Pos, int32_t Other, int32_t& OtherPos) const {
+  uint8_t* Rec = RecordAt(Index, Pos);
+  if (!Rec || Other < 0 || Other >= IndexCount()) return false;
+  OtherPos = PositionOf(Other, Rec);
+  return true;
+}
+
+bool TRecordTable::SetKeyParts(int32_t Index, int32_t N) {
+  if (Index < 0 || Index >= IndexCount()) return false;
+  TIndexDesc& X = FIndexes[Index];
+  if (N < 1 || N > static_cast<int32_t>(X.KeyParts.size())) return false;
+  X.ActiveParts = N;
+  return true;
+}
+
+bool TRecordTable::ResetKeyParts(int32_t Index) {
+  if (Index < 0 || Index >= IndexCount()) return false;
+  FIndexes[Index].ActiveParts = static_cast<int32_t>(FIndexes[Index].KeyParts.size());
+  return true;
+}
+
+bool TRecordTable::IndexUnique(int32_t Index) const {
+  return Index >= 0 && Index < IndexCount() && (FIndexes[Index].Flags & ixUnique);
+}
+
+int32_t TRecordTable::ActiveParts(int32_t Index) const {
+  return Index >= 0 && Index < IndexCount() ? FIndexes[Index].ActiveParts : 0;
+}
+
+int32_t TRecordTable::TotalParts(int32_t Index) const {
+  return Index >= 0 && Index < IndexCount() ? static_cast<int32_t>(FIndexes[Index].KeyParts.size()) : 0;
+}
+
+const TKeyPart* TRecordTable::KeyPart(int32_t Index, int32_t Part) const {
+  if (Part < 0 || Part >= TotalParts(Index)) return nullptr;
+  return &FIndexes[Index].KeyParts[Part];
+}
+
+void TRecordTable::SetPacked(bool B) { Flags = B ? (Flags | tfPacked) : (Flags & ~tfPacked); }
+
+// ---------------------------------------------------------------------------
+// Records
+
+uint8_t* TRecordTable::RecordAt(int32_t Index, int32_t Pos) const {
+  if (Index < 0 || Index >= IndexCount() || Pos < 0 || Pos >= FRecordCount) return nullptr;
+  return FIndexes[Index].Records->At(Pos);
+}
+
+// The capacity is a count the table reports and saves; storage itself grows
+// geometrically inside the position indexes.
+bool TRecordTable::MakeRoom() {
+  if (FRecordCount >= MaxRecordCount) return false;
+  if (FRecordCount == FCapacity) FCapacity += std::min(FGrowthStep, MaxRecordCount - FRecordCount);
+  return true;
+}
+
+bool TRecordTable::Insert(int32_t Index, const void* Rec, TPlacement Placement, int32_t& Pos) {
+  if (Index < 0 || Index >= IndexCount() || !Rec) return false;
+  for (int32_t i = 0; i < IndexCount(); ++i) {
+    TIndexDesc& X = FIndexes[i];
+    int32_t Lo, Hi;
+    bool Found = EqualRange(i, Rec, Lo, Hi);
+    if (Found && (X.Flags & ixUnique)) return false;
+    if (!Found) X.InsertPosition = Lo;
+    else if (Placement == dpFirst) X.InsertPosition = Lo;
+    else if (Placement == dpLast) X.InsertPosition = Hi;
+    else X.InsertPosition = BisectionMeets(Lo, Hi, FRecordCount);
+  }
+  if (FRecordCount >= MaxRecordCount) return false;
+  uint8_t* Block = NewRecordBlock();
+  if (!Block) return false;
+  if (FRecordSize) std::memcpy(Block, Rec, FRecordSize);
+  MakeRoom();
+  for (TIndexDesc& X : FIndexes) X.Records->InsertAt(X.InsertPosition, Block);
+  Pos = FIndexes[Index].InsertPosition;
+  ++FRecordCount;
+  return true;
+}
+
+bool TRecordTable::Add(const void* Rec, TPlacement Placement) {
+  int32_t Pos;
+  return Insert(0, Rec, Placement, Pos);
+}
+
+bool TRecordTable::Delete(int32_t Index, int32_t Pos) {
+  uint8_t* Rec = RecordAt(Index, Pos);
+  if (!Rec) return false;
+  for (int32_t j = 0; j < IndexCount(); ++j)
+    if (j != Index) FIndexes[j].Records->RemoveAt(PositionOf(j, Rec));
+  FIndexes[Index].Records->RemoveAt(Pos);
+  --FRecordCount;
+  ReleaseOwnedValues(Rec);
+  FreeRecordBlock(Rec);
+  return true;
+}
+
+bool TRecordTable::Detach(int32_t Index, int32_t Pos) {
+  uint8_t* Rec = RecordAt(Index, Pos);
+  if (!Rec) return false;
+  if (FRecordSize) std::memset(Rec, 0, FRecordSize);
+  return Delete(Index, Pos);
+}
+
+bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
+  uint8_t* Rec = RecordAt(Index, Pos);
+  if (!Rec) return false;
+  uint8_t Small[512];
+  std::vector<uint8_t> Large;
+  uint8_t* Copy = Small;
+  if (FRecordSize > sizeof Small) {
+    Large.resize(FRecordSize);
+    Copy = Large.data();
+  }
+  if (FRecordSize) std::memcpy(Copy, Rec, FRecordSize);
+  if (!Detach(Index, Pos)) return false;
+  return Add(Copy, Placement);
+}
+
+void TRecordTable::Clear() {
+  if (OnProgressStart) OnProgressStart(FRecordCount);
+  for (int32_t n = FRecordCount - 1; n >= 0; --n) {
+    if (OnProgressStep) OnProgressStep();
+    Delete(0, n);
+  }
+}
+
+void TRecordTable::DetachAll() {
+  if (OnProgressStart) OnProgressStart(FRecordCount);
+  for (int32_t n = FRecordCount - 1; n >= 0; --n) {
+    if (OnProgressStep) OnProgressStep();
+    Detach(0, n);
+  }
+}
+
+bool TRecordTable::MoveFrom(TRecordTable* Source, TPlacement Placement, bool AllOrNothing) {
+  if (!Source || Source == this || Source->FStructureDef.empty() || FStructureDef.empty() ||
+      Source->FStructureDef != FStructureDef)
+    return false;
+  if (AllOrNothing) {
+    int32_t Pushed = 0;
+    for (int32_t i = 0; i < Source->FRecordCount; ++i) {
+      int32_t q;
+      if (Insert(0, Source->RecordAt(0, i), Placement, q)) {
+        PushInt(q);
+        ++Pushed;
+        continue;
+      }
+      // The copies share their owned values with Source: take them out unreleased.
+      for (; Pushed > 0; --Pushed) Detach(0, PopInt());
+      return false;
+    }
+    for (; Pushed > 0; --Pushed) PopInt();
+    Source->DetachAll();
+    return true;
+  }
+  if (OnProgressStart) OnProgressStart(Source->FRecordCount);
+  int32_t Moved = 0;
+  for (int32_t i = 0; i < Source->FRecordCount; ++i) {
+    if (OnProgressStep) OnProgressStep();
+    if (Add(Source->RecordAt(0, i), Placement)) {
+      ++Moved;
+      PushInt(i);
+    }
+  }
+  if (OnProgressStart) OnProgressStart(Moved);
+  for (int32_t k = 0; k < Moved; ++k) {
+    if (OnProgressStep) OnProgressStep();
+    Source->Detach(0, PopIntShrink(false));
+  }
+  PushInt(0);
+  PopIntShrink(true);
+  return true;
+}
