@@ -159,7 +159,10 @@ std::string BareSoundFile(int i) { return "lexidrillsnd" + std::to_string(i) + "
 
 }  // namespace
 
-TSettings::TSettings() { SetDefaultSettings(*this); }
+TSettings::TSettings() {
+  SetDefaultSettings(*this);
+  StartUpDict.clear();  // takes its default from the install folder when loaded
+}
 
 void SetDefaultSettings(TSettings& S) {
   S.IntervalPresent = true;
@@ -215,8 +218,9 @@ void SetDefaultSettings() { SetDefaultSettings(Settings); }
 
 void LoadSettings(TSettingsStore& Store) {
   TSettings& S = Settings;
-  SetDefaultSettings(S);
+  // The folder gets its '/' before the defaults are built from it.
   if (!S.InstallDir.empty()) S.InstallDir = AddTrailingBackslash(S.InstallDir);
+  SetDefaultSettings(S);
   // The defaults just set stand for missing values, apart from the window
   // position, the sound switches and the sound files, which have their own.
   S.MainFormX = 65535;

@@ -56,7 +56,7 @@ struct TSettings {
   std::int16_t IntervalQCount = 5;
   std::int16_t CurAnswersCount = 5;
   std::int16_t MaxQCount = 30;
-  std::string StartUpDict;
+  std::string StartUpDict;  // empty until loaded
   std::int32_t MainFormX = 65535;  // 65535: no stored position
   std::int32_t MainFormY = 65535;
   bool MainMenuOff = false;
@@ -105,7 +105,7 @@ struct TSettings {
   std::int32_t DictOptPage = 0;  // last page of the dictionary options dialog
   bool ExportBack = false;  // export answer first, question next
 
-  TSettings();  // all defaults, as SetDefaultSettings leaves them
+  TSettings();  // the defaults, with StartUpDict still empty
 };
 
 extern TSettings Settings;
