@@ -3,16 +3,17 @@
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
-#include <vector>
 
 #include "dictionary/ProgressProcs.h"
+#include "engine/ItemStack.h"
 #include "ui/MultiPartVisual.h"
 
 namespace {
 
 QPointer<TFormMultiPartVisual> window;
-// Windows hidden by each begin, innermost level last.
-std::vector<std::vector<QPointer<QWidget>>> hiddenLevels;
+
+// A window popped from HiddenForms may have been freed while it was hidden.
+bool StillExists(QWidget* W) { return W && QApplication::allWidgets().contains(W); }
 
 void OpenWindow(const std::string& Caption, int32_t Steps) {
   delete window.data();
@@ -24,20 +25,20 @@ void OpenWindow(const std::string& Caption, int32_t Steps) {
 }
 
 void BeginProgress(const std::string& Caption, int32_t Steps) {
-  std::vector<QPointer<QWidget>> hidden;
+  int32_t hidden = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) {
     // A modal dialog stays: hiding it would end its modal run.
-    if (w->isVisible() && w->isWindow() && !w->isModal() && w != window) {
+    if (w->isVisible() && !w->isModal() && w != window && PushForm(w)) {
       w->hide();
-      hidden.push_back(w);
+      ++hidden;
     }
   }
-  hiddenLevels.push_back(std::move(hidden));
+  PushInt(hidden);
   OpenWindow(Caption, Steps);
 }
 
 void BeginProgressKeepForms(const std::string& Caption, int32_t Steps) {
-  hiddenLevels.emplace_back();
+  PushInt(0);
   OpenWindow(Caption, Steps);
 }
 
@@ -55,11 +56,10 @@ bool ProgressTick() {
 void EndProgress() {
   delete window.data();
   window = nullptr;
-  if (hiddenLevels.empty()) return;
-  std::vector<QPointer<QWidget>> hidden = std::move(hiddenLevels.back());
-  hiddenLevels.pop_back();
-  for (auto it = hidden.rbegin(); it != hidden.rend(); ++it)
-    if (*it) (*it)->show();
+  for (int32_t n = PopInt(); n > 0; --n) {
+    auto* w = static_cast<QWidget*>(PopForm());
+    if (StillExists(w)) w->show();
+  }
 }
 
 bool ProgressText(const std::string& Text) { return window ? window->Text(Text) : false; }
