@@ -20,6 +20,9 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogParts.h"
+#include "settings/FileDialog.h"
+#include "settings/Folders.h"
+#include "settings/Sounds.h"
 #include "ui/BevelPanel.h"
 #include "ui/LookDialogs.h"
 #include "ui/SettingsLook.h"
@@ -169,6 +172,7 @@ void TOptions::BuildSoundPage(QWidget* Page) {
   sgSound->setEditTriggers(QAbstractItemView::NoEditTriggers);
   sgSound->setItemDelegateForColumn(0, new TSoundStateDelegate(sgSound));
   sgSound->setMinimumSize(540, 300);
+  sgSound->verticalHeader()->setDefaultSectionSize(20);
   for (int r = 0; r < SoundCount; ++r) {
     for (int c = 0; c < 3; ++c) sgSound->setItem(r, c, new QTableWidgetItem);
     sgSound->item(r, 1)->setText(QString::fromStdString(SoundEventName(r)));
@@ -417,13 +421,13 @@ void TOptions::btSetFontClick() {
   QColor color = FontColorOf(look.Font);
   if (!FontDialog().Execute(this, font, color)) return;
   TakeQFont(font, look.Font);
-  look.Font.Color = static_cast<int32_t>(ColorValueOf(color, static_cast<uint32_t>(look.Font.Color)));
+  look.Font.Color = ColorValueOf(color, look.Font.Color);
   // Active and Correct Answer share one font; each keeps its own colour.
   const int32_t twin = FColorGroup == cgActiveAnswer    ? cgCorrectAnswer
                        : FColorGroup == cgCorrectAnswer ? cgActiveAnswer
                                                         : -1;
   if (twin >= 0) {
-    const int32_t keep = FLooks[twin].Font.Color;
+    const TColor keep = FLooks[twin].Font.Color;
     FLooks[twin].Font = look.Font;
     FLooks[twin].Font.Color = keep;
   }

@@ -12,7 +12,7 @@ TPanelLooks LooksFromSettings(const TSettings& S) {
   l[cgAnswer] = {S.CurAFont, S.CurABGColor};
   l[cgActiveAnswer] = {S.CurAHLFont, S.CurAHLBGColor};
   l[cgCorrectAnswer] = {S.CurAHLFont, S.CurECABColor};
-  l[cgCorrectAnswer].Font.Color = static_cast<int32_t>(S.CurECAFColor);
+  l[cgCorrectAnswer].Font.Color = S.CurECAFColor;
   l[cgWrongAnswer] = {S.CurAIFont, S.CurEWABColor};
   l[cgHint] = {S.CurAHFont, S.CurEHABColor};
   return l;
@@ -25,15 +25,15 @@ void WriteLooks(const TPanelLooks& l, TSettings& S) {
   S.CurABGColor = l[cgAnswer].Background;
   S.CurAHLFont = l[cgActiveAnswer].Font;
   S.CurAHLBGColor = l[cgActiveAnswer].Background;
-  S.CurECAFColor = static_cast<uint32_t>(l[cgCorrectAnswer].Font.Color);
+  S.CurECAFColor = l[cgCorrectAnswer].Font.Color;
   S.CurECABColor = l[cgCorrectAnswer].Background;
   S.CurAIFont = l[cgWrongAnswer].Font;
   S.CurAIBGColor = l[cgAnswer].Background;
-  S.CurEWAFColor = static_cast<uint32_t>(l[cgWrongAnswer].Font.Color);
+  S.CurEWAFColor = l[cgWrongAnswer].Font.Color;
   S.CurEWABColor = l[cgWrongAnswer].Background;
   S.CurAHFont = l[cgHint].Font;
   S.CurAHBGColor = l[cgAnswer].Background;
-  S.CurEHAFColor = static_cast<uint32_t>(l[cgHint].Font.Color);
+  S.CurEHAFColor = l[cgHint].Font.Color;
   S.CurEHABColor = l[cgHint].Background;
 }
 
@@ -48,7 +48,7 @@ TOptionsSnapshot SnapshotFromSettings(const TSettings& S) {
   s.MainMenuOff = S.MainMenuOff;
   s.StatusOff = S.StatusOff;
   s.Looks = LooksFromSettings(S);
-  s.CorrectFontColor = static_cast<int32_t>(S.CurECAFColor);
+  s.CorrectFontColor = S.CurECAFColor;
   s.SoundON = S.SoundON;
   for (int32_t i = 0; i < SoundCount; ++i) s.Sounds[i] = S.Sounds[i];
   s.Blinks = {S.EftCorrACount, S.EftIncorrACount, S.EftHelpACount};

@@ -18,7 +18,6 @@ enum TColorGroup : int32_t {
   cgHint = 5
 };
 constexpr int32_t ColorGroupCount = 6;
-constexpr int32_t SoundCount = 15;
 // Groups 3, 4 and 5 have blink counts.
 constexpr int32_t FirstBlinkGroup = cgCorrectAnswer;
 
@@ -28,7 +27,7 @@ inline bool HasBlinks(int32_t Group) { return Group >= FirstBlinkGroup && Group 
 // The look of one sample panel.
 struct TPanelLook {
   TFontRecord Font;
-  uint32_t Background = 0;
+  TColor Background = 0;
 };
 using TPanelLooks = std::array<TPanelLook, ColorGroupCount>;
 
@@ -48,7 +47,7 @@ struct TOptionsSnapshot {
   bool MainMenuOff = false;
   bool StatusOff = false;
   TPanelLooks Looks;
-  int32_t CorrectFontColor = 0;
+  TColor CorrectFontColor = 0;
   bool SoundON = false;
   std::array<TLexidrillSound, SoundCount> Sounds;
   std::array<int32_t, 3> Blinks{};

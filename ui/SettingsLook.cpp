@@ -19,7 +19,7 @@ QFont QFontOf(const TFontRecord& Font) {
   return f;
 }
 
-QColor FontColorOf(const TFontRecord& Font) { return WinColor(static_cast<uint32_t>(Font.Color)); }
+QColor FontColorOf(const TFontRecord& Font) { return WinColor(Font.Color); }
 
 void SetPanelLook(QWidget* W, const TFontRecord& Font, uint32_t Background) {
   W->setFont(QFontOf(Font));

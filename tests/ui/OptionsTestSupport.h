@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "settings/FileDialog.h"
 #include "settings/Settings.h"
 #include "ui/LookDialogs.h"
 

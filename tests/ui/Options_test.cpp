@@ -119,7 +119,7 @@ TEST_F(OptionsTest, ActiveAndCorrectAnswerShareTheFontButKeepTheirColours) {
   for (int32_t chosen : {cgActiveAnswer, cgCorrectAnswer}) {
     SCOPED_TRACE(chosen);
     const int32_t twin = chosen == cgActiveAnswer ? cgCorrectAnswer : cgActiveAnswer;
-    const int32_t twinColor = d->PanelLook(twin).Font.Color;
+    const TColor twinColor = d->PanelLook(twin).Font.Color;
     d->SelectColorGroup(chosen);
     QFont f("DejaVu Serif");
     f.setPointSize(chosen == cgActiveAnswer ? 14 : 16);
@@ -132,14 +132,14 @@ TEST_F(OptionsTest, ActiveAndCorrectAnswerShareTheFontButKeepTheirColours) {
       EXPECT_EQ(d->PanelLook(g).Font.Size, f.pointSize());
       EXPECT_TRUE(d->PanelLook(g).Font.Italic);
     }
-    EXPECT_EQ(d->PanelLook(chosen).Font.Color, chosen == cgActiveAnswer ? 0x008000 : 0xC00000);
+    EXPECT_EQ(d->PanelLook(chosen).Font.Color, chosen == cgActiveAnswer ? 0x008000u : 0xC00000u);
     EXPECT_EQ(d->PanelLook(twin).Font.Color, twinColor);
   }
   d->btSaveClick();
   EXPECT_EQ(Settings.CurAHLFont.Name, "DejaVu Serif");
   EXPECT_EQ(Settings.CurAHLFont.Size, 16);
   EXPECT_EQ(Settings.CurAHLFont.Height, -21);
-  EXPECT_EQ(Settings.CurAHLFont.Color, 0x008000);
+  EXPECT_EQ(Settings.CurAHLFont.Color, 0x008000u);
   EXPECT_EQ(Settings.CurECAFColor, 0xC00000u);
 }
 
@@ -160,7 +160,7 @@ TEST_F(OptionsTest, ApplyTakesEffectColoursFromThePanelsAndAnswerBackground) {
   Find<QCheckBox>(*d, "cbMainMenuOff")->click();
   d->btSaveClick();
   EXPECT_EQ(Settings.CurEHAFColor, 0x80000008u);  // was blue
-  EXPECT_EQ(Settings.CurEWAFColor, static_cast<uint32_t>(Settings.CurAIFont.Color));
+  EXPECT_EQ(Settings.CurEWAFColor, Settings.CurAIFont.Color);
   EXPECT_EQ(Settings.CurECAFColor, 0x00FFFFu);
   EXPECT_EQ(Settings.CurAIBGColor, Settings.CurABGColor);
   EXPECT_EQ(Settings.CurAHBGColor, Settings.CurABGColor);
