@@ -19,11 +19,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "ui/DialogParts.h"
-#include "settings/FileDialog.h"
+#include "platform/FileDialog.h"
+#include "settings/FileDialogs.h"
 #include "settings/Folders.h"
 #include "settings/Sounds.h"
 #include "ui/BevelPanel.h"
+#include "ui/DialogParts.h"
 #include "ui/LookDialogs.h"
 #include "ui/SettingsLook.h"
 #include "ui/WinColors.h"

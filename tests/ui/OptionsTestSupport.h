@@ -6,9 +6,13 @@
 #include <QFont>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "settings/FileDialog.h"
+#include "platform/FileDialog.h"
+#include "platform/SoundPlayer.h"
+#include "settings/FileDialogs.h"
 #include "settings/Settings.h"
+#include "settings/Sounds.h"
 #include "ui/LookDialogs.h"
 
 class TFakeFontDialog final : public TFontDialog {
@@ -57,6 +61,20 @@ class TFakeFileDialog final : public TFileDialog {
   }
   std::string Answer;
   int Calls = 0;
+};
+
+// Records what would have played.
+class TFakeSoundPlayer final : public TSoundPlayer {
+ public:
+  TFakeSoundPlayer() { SetSoundPlayer(this); }
+  ~TFakeSoundPlayer() override { SetSoundPlayer(nullptr); }
+  bool Play(const std::string& FileName, bool NoStop) override {
+    Played.push_back(FileName);
+    NoStops.push_back(NoStop);
+    return true;
+  }
+  std::vector<std::string> Played;
+  std::vector<bool> NoStops;
 };
 
 // Settings at their defaults below a made-up install folder.

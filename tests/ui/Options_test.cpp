@@ -34,6 +34,7 @@ class OptionsTest : public ::testing::Test {
   TFakeFileDialog Files;
   TFakeFontDialog Fonts;
   TFakeColorDialog Colors;
+  TFakeSoundPlayer Sounds;
 };
 
 TEST_F(OptionsTest, OpeningAndClosingWithoutChangesAsksNothingAndChangesNothing) {
@@ -65,6 +66,23 @@ TEST_F(OptionsTest, ClosingWithChangesAsksAndAppliesOnlyOnOk) {
     EXPECT_EQ(Prompts.Shown[0].Buttons, unsigned(dbOk | dbCancel));
     EXPECT_EQ(Settings.CurAnswersCount, answer == dbOk ? 7 : 5);
     EXPECT_EQ(d->NeedsNewExamination(), answer == dbOk);
+  }
+}
+
+TEST_F(OptionsTest, EscapeAndTheCloseBoxAskToo) {
+  for (bool escape : {true, false}) {
+    SCOPED_TRACE(escape);
+    Prompts.Shown.clear();
+    auto d = Open();
+    d->show();
+    Find<QCheckBox>(*d, "cbMainMenuOff")->click();
+    if (escape)
+      QTest::keyClick(d.get(), Qt::Key_Escape);
+    else
+      d->close();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(Prompts.Shown.size(), 1u);
+    EXPECT_FALSE(Settings.MainMenuOff);
   }
 }
 
@@ -304,6 +322,7 @@ TEST_F(OptionsTest, SoundRowsSwitchAndBrowse) {
   d->btOnOffClick();  // off
   Files.Answer = "/home/u/ding.wav";
   d->btSelectClick();
+  EXPECT_EQ(Sounds.Played, std::vector<std::string>{"/home/u/ding.wav"});
   EXPECT_EQ(SoundState(*d, 2), "On");
   EXPECT_EQ(grid->item(2, 2)->text(), "/home/u/ding.wav");
   Files.Answer.clear();
@@ -315,6 +334,18 @@ TEST_F(OptionsTest, SoundRowsSwitchAndBrowse) {
   EXPECT_EQ(Settings.Sounds[2].FileName, "/home/u/ding.wav");
   EXPECT_TRUE(Settings.Sounds[2].Enabled);
   EXPECT_EQ(Settings.Sounds[3].FileName, "/opt/lexidrill/Sound/lexidrillsnd3.wav");
+}
+
+TEST_F(OptionsTest, PlayIgnoresTheSwitches) {
+  Settings.Sounds[4].Enabled = false;
+  Settings.SoundON = false;
+  auto d = Open();
+  auto* grid = Find<QTableWidget>(*d, "sgSound");
+  grid->setCurrentCell(4, 2);
+  d->btPlayClick();
+  emit grid->cellDoubleClicked(4, 2);
+  EXPECT_EQ(Sounds.Played, std::vector<std::string>(2, "/opt/lexidrill/Sound/lexidrillsnd4.wav"));
+  EXPECT_EQ(Sounds.NoStops, std::vector<bool>(2, false));
 }
 
 TEST_F(OptionsTest, SwitchesEnableTheirControls) {
