@@ -302,6 +302,7 @@ TEST_F(OptionsTest, SoundRowsSwitchAndBrowse) {
   auto d = Open();
   auto* grid = Find<QTableWidget>(*d, "sgSound");
   auto* onOff = Find<QPushButton>(*d, "btOnOff");
+  EXPECT_EQ(grid->item(0, 1)->text(), "Right answer");
   EXPECT_EQ(grid->item(0, 2)->text(), "<Lexidrill folder>Sound/lexidrillsnd0.wav");
   EXPECT_EQ(SoundState(*d, 4), "Off");
   grid->setCurrentCell(4, 1);
