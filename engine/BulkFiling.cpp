@@ -174,23 +174,25 @@ int32_t TRecordTable::AdoptInOrder(const std::vector<uint8_t*>& Blocks, bool Com
     const bool Unique = FIndexes[x].Flags & ixUnique;
     for (int32_t i = 0; i < Accepted; ++i) {
       const uint8_t* Key = Blocks[i];
-      int32_t Lo = Scratch.LowerBound([&](const uint8_t* R) { return Compare(x, R, Key) < 0; });
+      using TEntry = TPositionIndex::TEntry;
+      int32_t Lo = Scratch.LowerBound([&](const TEntry& E) { return Compare(x, E.Rec, Key) < 0; });
       int32_t Pos = Lo;
       if (Lo < Scratch.Count() && Compare(x, Scratch.At(Lo), Key) == 0) {
         if (Unique) {
           Accepted = i;
           break;
         }
-        int32_t Hi = Scratch.LowerBound([&](const uint8_t* R) { return Compare(x, R, Key) <= 0; });
+        int32_t Hi = Scratch.LowerBound([&](const TEntry& E) { return Compare(x, E.Rec, Key) <= 0; });
         Pos = BisectionMeets(Lo, Hi, i);
       }
-      Scratch.InsertAt(Pos, Blocks[i]);
+      Scratch.InsertAt(Pos, Blocks[i], 0);
     }
     Orders[x].clear();
     Scratch.ForEach([&](uint8_t* R) { Orders[x].push_back(R); });
   }
   if (Accepted < static_cast<int32_t>(Blocks.size()) || !Commit) return Accepted;
-  for (int32_t x = 0; x < IndexCount(); ++x) FIndexes[x].Records->Assign(Orders[x]);
+  for (int32_t x = 0; x < IndexCount(); ++x)
+    FIndexes[x].Records->Assign(Orders[x], [&](const uint8_t* R) { return KeyPrefix(x, R); });
   FRecordCount = N;
   if (N > FCapacity) {
     int64_t Steps = (static_cast<int64_t>(N) - FCapacity + FGrowthStep - 1) / FGrowthStep;

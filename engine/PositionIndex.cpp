@@ -22,6 +22,7 @@ int32_t TPositionIndex::Prefix(int32_t Chunk) const {
 
 void TPositionIndex::FenwickAdd(int32_t Chunk, int32_t Delta) {
   int32_t C = static_cast<int32_t>(FChunks.size());
+  FSizes[Chunk] += Delta;
   for (int32_t i = Chunk + 1; i <= C; i += i & -i) FFenwick[i] += Delta;
 }
 
@@ -42,29 +43,47 @@ void TPositionIndex::Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const 
 
 void TPositionIndex::Rebuild() {
   int32_t C = static_cast<int32_t>(FChunks.size());
-  FFirsts.resize(C);
   FFenwick.assign(C + 1, 0);
   for (int32_t c = 0; c < C; ++c) {
-    FChunks[c]->Ordinal = c;
-    FFirsts[c] = FChunks[c]->Items.front();
+    FOrdinal[FIds[c]] = c;
     int32_t i = c + 1;
-    FFenwick[i] += static_cast<int32_t>(FChunks[c]->Items.size());
+    FFenwick[i] += FSizes[c];
     int32_t j = i + (i & -i);
     if (j <= C) FFenwick[j] += FFenwick[i];
   }
   FCacheChunk = -1;
 }
 
-uint8_t* TPositionIndex::At(int32_t Pos) const {
+void TPositionIndex::InsertChunk(int32_t At, std::unique_ptr<TChunk> Ch) {
+  if (FFreeIds.empty()) {
+    FFreeIds.push_back(static_cast<int32_t>(FOrdinal.size()));
+    FOrdinal.push_back(0);
+  }
+  Ch->Id = FFreeIds.back();
+  FFreeIds.pop_back();
+  FIds.insert(FIds.begin() + At, Ch->Id);
+  FSizes.insert(FSizes.begin() + At, static_cast<int32_t>(Ch->Items.size()));
+  FFirsts.insert(FFirsts.begin() + At, Ch->Items.front());
+  FChunks.insert(FChunks.begin() + At, std::move(Ch));
+}
+
+void TPositionIndex::EraseChunk(int32_t At) {
+  FFreeIds.push_back(FIds[At]);
+  FIds.erase(FIds.begin() + At);
+  FSizes.erase(FSizes.begin() + At);
+  FFirsts.erase(FFirsts.begin() + At);
+  FChunks.erase(FChunks.begin() + At);
+}
+
+const TPositionIndex::TEntry& TPositionIndex::EntryAt(int32_t Pos) const {
   int32_t C = static_cast<int32_t>(FChunks.size());
   // Walks over positions in order are the common case: try the last chunk and its successor.
   if (FCacheChunk >= 0 && FCacheChunk < C) {
-    int32_t Size = static_cast<int32_t>(FChunks[FCacheChunk]->Items.size());
+    int32_t Size = FSizes[FCacheChunk];
     if (Pos >= FCacheStart && Pos < FCacheStart + Size) return FChunks[FCacheChunk]->Items[Pos - FCacheStart];
     if (Pos >= FCacheStart + Size && FCacheChunk + 1 < C) {
       int32_t NextStart = FCacheStart + Size;
-      int32_t NextSize = static_cast<int32_t>(FChunks[FCacheChunk + 1]->Items.size());
-      if (Pos < NextStart + NextSize) {
+      if (Pos < NextStart + FSizes[FCacheChunk + 1]) {
         ++FCacheChunk;
         FCacheStart = NextStart;
         return FChunks[FCacheChunk]->Items[Pos - NextStart];
@@ -78,13 +97,14 @@ uint8_t* TPositionIndex::At(int32_t Pos) const {
   return FChunks[Chunk]->Items[Offset];
 }
 
-void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec) {
+void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key) {
   FCacheChunk = -1;
   if (FChunks.empty()) {
-    FChunks.push_back(std::make_unique<TChunk>());
-    FChunks[0]->Items.reserve(FillChunk);
-    FChunks[0]->Items.push_back(Rec);
-    SlotOf(Rec) = FChunks[0].get();
+    auto Ch = std::make_unique<TChunk>();
+    Ch->Items.reserve(FillChunk);
+    Ch->Items.push_back({Key, Rec});
+    SlotOf(Rec) = Ch.get();
+    InsertChunk(0, std::move(Ch));
     FCount = 1;
     Rebuild();
     return;
@@ -92,14 +112,14 @@ void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec) {
   int32_t Chunk, Offset;
   if (Pos >= FCount) {
     Chunk = static_cast<int32_t>(FChunks.size()) - 1;
-    Offset = static_cast<int32_t>(FChunks[Chunk]->Items.size());
+    Offset = FSizes[Chunk];
   } else {
     Locate(Pos, Chunk, Offset);
   }
   TChunk& Ch = *FChunks[Chunk];
-  Ch.Items.insert(Ch.Items.begin() + Offset, Rec);
+  Ch.Items.insert(Ch.Items.begin() + Offset, TEntry{Key, Rec});
   SlotOf(Rec) = &Ch;
-  if (Offset == 0) FFirsts[Chunk] = Rec;
+  if (Offset == 0) FFirsts[Chunk] = {Key, Rec};
   FenwickAdd(Chunk, 1);
   ++FCount;
   if (static_cast<int32_t>(Ch.Items.size()) > MaxChunk) SplitChunk(Chunk);
@@ -112,8 +132,9 @@ void TPositionIndex::SplitChunk(int32_t Chunk) {
   Tail->Items.reserve(MaxChunk + 1);
   Tail->Items.assign(Ch.Items.begin() + Half, Ch.Items.end());
   Ch.Items.resize(Half);
-  for (uint8_t* R : Tail->Items) SlotOf(R) = Tail.get();
-  FChunks.insert(FChunks.begin() + Chunk + 1, std::move(Tail));
+  FSizes[Chunk] = static_cast<int32_t>(Half);
+  for (const TEntry& E : Tail->Items) SlotOf(E.Rec) = Tail.get();
+  InsertChunk(Chunk + 1, std::move(Tail));
   Rebuild();
 }
 
@@ -125,7 +146,7 @@ void TPositionIndex::RemoveAt(int32_t Pos) {
   Ch.Items.erase(Ch.Items.begin() + Offset);
   --FCount;
   if (Ch.Items.empty()) {
-    FChunks.erase(FChunks.begin() + Chunk);
+    EraseChunk(Chunk);
     Rebuild();
     return;
   }
@@ -136,35 +157,37 @@ void TPositionIndex::RemoveAt(int32_t Pos) {
 
 void TPositionIndex::AfterRemoval(int32_t Chunk) {
   // Keeps the number of chunks proportional to the records after many removals.
-  size_t Size = FChunks[Chunk]->Items.size();
-  if (Size >= MaxChunk / 8) return;
+  if (FSizes[Chunk] >= MaxChunk / 8) return;
   int32_t C = static_cast<int32_t>(FChunks.size());
   int32_t Into = Chunk + 1 < C ? Chunk : Chunk - 1;  // the earlier of the pair
-  if (Into < 0) return;
+  if (Into < 0 || FSizes[Into] + FSizes[Into + 1] > MaxChunk / 2) return;
   TChunk& A = *FChunks[Into];
   TChunk& B = *FChunks[Into + 1];
-  if (A.Items.size() + B.Items.size() > MaxChunk / 2) return;
-  for (uint8_t* R : B.Items) SlotOf(R) = &A;
+  for (const TEntry& E : B.Items) SlotOf(E.Rec) = &A;
   A.Items.insert(A.Items.end(), B.Items.begin(), B.Items.end());
-  FChunks.erase(FChunks.begin() + Into + 1);
+  FSizes[Into] = static_cast<int32_t>(A.Items.size());
+  EraseChunk(Into + 1);
   Rebuild();
 }
 
 int32_t TPositionIndex::PositionOf(const uint8_t* Rec) const {
   const TChunk* Ch = SlotOf(Rec);
-  auto It = std::find(Ch->Items.begin(), Ch->Items.end(), Rec);
-  return Prefix(Ch->Ordinal) + static_cast<int32_t>(It - Ch->Items.begin());
+  auto It = std::find_if(Ch->Items.begin(), Ch->Items.end(), [Rec](const TEntry& E) { return E.Rec == Rec; });
+  return Prefix(FOrdinal[Ch->Id]) + static_cast<int32_t>(It - Ch->Items.begin());
 }
 
-void TPositionIndex::Assign(const std::vector<uint8_t*>& Ordered) {
-  FChunks.clear();
+void TPositionIndex::Assign(const std::vector<uint8_t*>& Ordered,
+                            const std::function<uint64_t(const uint8_t*)>& KeyOf) {
+  Clear();
   for (size_t i = 0; i < Ordered.size(); i += FillChunk) {
     auto Ch = std::make_unique<TChunk>();
     size_t End = std::min(Ordered.size(), i + FillChunk);
     Ch->Items.reserve(MaxChunk + 1);
-    Ch->Items.assign(Ordered.begin() + i, Ordered.begin() + End);
-    for (uint8_t* R : Ch->Items) SlotOf(R) = Ch.get();
-    FChunks.push_back(std::move(Ch));
+    for (size_t k = i; k < End; ++k) {
+      Ch->Items.push_back({KeyOf(Ordered[k]), Ordered[k]});
+      SlotOf(Ordered[k]) = Ch.get();
+    }
+    InsertChunk(static_cast<int32_t>(FChunks.size()), std::move(Ch));
   }
   FCount = static_cast<int32_t>(Ordered.size());
   Rebuild();
@@ -172,6 +195,11 @@ void TPositionIndex::Assign(const std::vector<uint8_t*>& Ordered) {
 
 void TPositionIndex::Clear() {
   FChunks.clear();
+  FIds.clear();
+  FSizes.clear();
+  FFirsts.clear();
+  FOrdinal.clear();
+  FFreeIds.clear();
   FCount = 0;
   Rebuild();
 }

@@ -5,20 +5,26 @@
 // chunk in logarithmic time, and every record carries, in a slot just before
 // its bytes, the chunk that holds it in each index, so a record's position is
 // found by identity without any search. Insertion and removal move at most
-// one chunk's references.
+// one chunk's references. Each reference carries a 64-bit key prefix (see
+// TRecordTable) so that most comparisons need not touch the record.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class TPositionIndex {
 public:
+  struct TEntry {
+    uint64_t Key;
+    uint8_t* Rec;
+  };
   struct TChunk {
-    std::vector<uint8_t*> Items;
-    int32_t Ordinal = 0;
+    std::vector<TEntry> Items;
+    int32_t Id = 0;  // stable while the chunk lives; FOrdinal[Id] is its place
   };
 
-  static constexpr int32_t MaxChunk = 512;
+  static constexpr int32_t MaxChunk = 256;
 
   // Slot: which back-reference slot before each record block this index uses
   // (slot s is the pointer at ((TChunk**)Rec)[-1 - s]).
@@ -28,15 +34,16 @@ public:
   TPositionIndex& operator=(const TPositionIndex&) = delete;
 
   int32_t Count() const { return FCount; }
-  uint8_t* At(int32_t Pos) const;  // Pos must be in range
-  void InsertAt(int32_t Pos, uint8_t* Rec);
+  uint8_t* At(int32_t Pos) const { return EntryAt(Pos).Rec; }  // Pos must be in range
+  const TEntry& EntryAt(int32_t Pos) const;
+  void InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key);
   void RemoveAt(int32_t Pos);
   int32_t PositionOf(const uint8_t* Rec) const;  // the record must be in this index
   // Replaces the contents with Ordered (bulk build).
-  void Assign(const std::vector<uint8_t*>& Ordered);
+  void Assign(const std::vector<uint8_t*>& Ordered, const std::function<uint64_t(const uint8_t*)>& KeyOf);
   void Clear();
 
-  // The first position whose record is not Less (Less must be monotone over the sequence).
+  // The first position whose entry is not Less (Less must be monotone over the sequence).
   template <typename Less>
   int32_t LowerBound(Less&& IsLess) const {
     int32_t C = static_cast<int32_t>(FFirsts.size());
@@ -59,7 +66,7 @@ public:
   template <typename F>
   void ForEach(F&& Fn) const {
     for (const auto& Ch : FChunks)
-      for (uint8_t* R : Ch->Items) Fn(R);
+      for (const TEntry& E : Ch->Items) Fn(E.Rec);
   }
 
 private:
@@ -67,14 +74,22 @@ private:
   int32_t Prefix(int32_t Chunk) const;  // records in chunks before Chunk
   void Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;
   void FenwickAdd(int32_t Chunk, int32_t Delta);
-  void Rebuild();  // ordinals, firsts and the Fenwick tree after a structural change
+  // Ordinals and the Fenwick tree after a chunk came or went. Reads only the
+  // contiguous side arrays, never the chunks themselves.
+  void Rebuild();
+  void InsertChunk(int32_t At, std::unique_ptr<TChunk> Ch);
+  void EraseChunk(int32_t At);
   void SplitChunk(int32_t Chunk);
   void AfterRemoval(int32_t Chunk);
 
   int32_t FSlot;
   int32_t FCount = 0;
   std::vector<std::unique_ptr<TChunk>> FChunks;
-  std::vector<uint8_t*> FFirsts;
+  std::vector<TEntry> FFirsts;     // first entry of each chunk
+  std::vector<int32_t> FSizes;     // size of each chunk
+  std::vector<int32_t> FIds;       // id of each chunk
+  std::vector<int32_t> FOrdinal;   // chunk place by id
+  std::vector<int32_t> FFreeIds;
   std::vector<int32_t> FFenwick;
   mutable int32_t FCacheChunk = -1;  // last chunk At() used, with its first position
   mutable int32_t FCacheStart = 0;

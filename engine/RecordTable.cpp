@@ -151,6 +151,7 @@ bool TRecordTable::Init(std::string_view StructureDef, std::string_view IndexDef
     if (X.KeyParts.empty()) return Fail(tsNoKeyParts);
     X.ActiveParts = static_cast<int32_t>(X.KeyParts.size());
     X.Records = std::make_unique<TPositionIndex>(static_cast<int32_t>(i));
+    SetPrefixRule(X);
   }
   FStructureDef.assign(SD);
   FIndexDef.assign(ID);
@@ -240,15 +241,107 @@ int TRecordTable::Compare(int32_t Index, const void* Rec, const void* Key) const
   return 0;
 }
 
+namespace {
+enum : uint8_t { pkNone, pkIntPair, pkIntSingle, pkComp, pkText, pkCText, pkChars };
+
+bool IsSmallInt(uint8_t Code) { return Code <= fcLongInt; }
+
+uint32_t OrderedBits(uint8_t Code, const uint8_t* P) {
+  switch (Code) {
+    case fcByte: return LoadAt<uint8_t>(P, 0);
+    case fcShortInt: return static_cast<uint32_t>(static_cast<int32_t>(LoadAt<int8_t>(P, 0))) ^ 0x80000000u;
+    case fcWord: return LoadAt<uint16_t>(P, 0);
+    case fcSmallInt: return static_cast<uint32_t>(static_cast<int32_t>(LoadAt<int16_t>(P, 0))) ^ 0x80000000u;
+    default: return static_cast<uint32_t>(LoadAt<int32_t>(P, 0)) ^ 0x80000000u;
+  }
+}
+
+// Big-endian bytes after a presence byte: nil below every text, and a text
+// cut or padded with zero bytes never changes order.
+uint64_t BytesPrefix(bool Present, const uint8_t* B, size_t N) {
+  uint64_t K = Present ? 1 : 0;
+  for (size_t i = 0; i < 7; ++i) K = K << 8 | (i < N ? B[i] : 0);
+  return K;
+}
+}  // namespace
+
+void TRecordTable::SetPrefixRule(TIndexDesc& X) const {
+  const auto& P = X.KeyParts;
+  X.PrefixKind = pkNone;
+  for (const TKeyPart& K : P)
+    if (K.Descending) return;
+  uint8_t C = P[0].Code;
+  X.PrefixMask = ~uint64_t{0};
+  if (IsSmallInt(C) && P.size() >= 2 && IsSmallInt(P[1].Code)) {
+    X.PrefixKind = pkIntPair;
+    if (X.ActiveParts == 1) X.PrefixMask = ~uint64_t{0} << 32;
+    X.PrefixExact = X.ActiveParts <= 2;
+  } else if (IsSmallInt(C) || C == fcComp) {
+    X.PrefixKind = C == fcComp ? pkComp : pkIntSingle;
+    X.PrefixExact = X.ActiveParts == 1;
+  } else if (C == fcText || C == fcTextRef || C == fcCText) {
+    X.PrefixKind = C == fcCText ? pkCText : pkText;
+    X.PrefixExact = false;
+  } else if (C == fcChars) {
+    X.PrefixKind = pkChars;
+    X.PrefixExact = false;
+  }
+}
+
+uint64_t TRecordTable::KeyPrefix(int32_t Index, const void* Rec) const {
+  const TIndexDesc& X = FIndexes[Index];
+  const auto* R = static_cast<const uint8_t*>(Rec);
+  const TKeyPart& P = X.KeyParts[0];
+  switch (X.PrefixKind) {
+    case pkIntPair:
+      return uint64_t{OrderedBits(P.Code, R + P.Offset)} << 32 |
+             OrderedBits(X.KeyParts[1].Code, R + X.KeyParts[1].Offset);
+    case pkIntSingle: return uint64_t{OrderedBits(P.Code, R + P.Offset)} << 32;
+    case pkComp: return static_cast<uint64_t>(LoadAt<int64_t>(R, P.Offset)) ^ (uint64_t{1} << 63);
+    case pkText: {
+      auto* T = static_cast<const uint8_t*>(RefAt(R, P.Offset));
+      return T ? BytesPrefix(true, T + 1, T[0]) : 0;
+    }
+    case pkCText: {
+      auto* T = static_cast<const char*>(RefAt(R, P.Offset));
+      return T ? BytesPrefix(true, reinterpret_cast<const uint8_t*>(T), strnlen(T, 7)) : 0;
+    }
+    case pkChars: {
+      uint64_t K = 0;
+      for (size_t i = 0; i < 8; ++i) K = K << 8 | (i < P.Size ? R[P.Offset + i] : 0);
+      return K;
+    }
+    default: return 0;
+  }
+}
+
+int TRecordTable::CompareEntry(int32_t Index, const TPositionIndex::TEntry& E, uint64_t KP,
+                               const void* Key) const {
+  const TIndexDesc& X = FIndexes[Index];
+  if (X.PrefixKind != pkNone) {
+    uint64_t A = E.Key & X.PrefixMask, B = KP & X.PrefixMask;
+    if (A != B) return A < B ? -1 : 1;
+    if (X.PrefixExact) return 0;
+  }
+  return Compare(Index, E.Rec, Key);
+}
+
 // [Lo, Hi) is the span of records equal to Key in a sorted index.
 bool TRecordTable::EqualRange(int32_t Index, const void* Key, int32_t& Lo, int32_t& Hi) const {
   const TPositionIndex& R = *FIndexes[Index].Records;
-  Lo = R.LowerBound([&](const uint8_t* Rec) { return Compare(Index, Rec, Key) < 0; });
-  if (Lo >= R.Count() || Compare(Index, R.At(Lo), Key) != 0) {
+  uint64_t KP = KeyPrefix(Index, Key);
+  using TEntry = TPositionIndex::TEntry;
+  Lo = R.LowerBound([&](const TEntry& E) { return CompareEntry(Index, E, KP, Key) < 0; });
+  if (Lo >= R.Count() || CompareEntry(Index, R.EntryAt(Lo), KP, Key) != 0) {
     Hi = Lo;
     return false;
   }
-  Hi = R.LowerBound([&](const uint8_t* Rec) { return Compare(Index, Rec, Key) <= 0; });
+  // Most keys are met once: look at the neighbour before searching again.
+  if (Lo + 1 == R.Count() || CompareEntry(Index, R.EntryAt(Lo + 1), KP, Key) != 0) {
+    Hi = Lo + 1;
+    return true;
+  }
+  Hi = R.LowerBound([&](const TEntry& E) { return CompareEntry(Index, E, KP, Key) <= 0; });
   return true;
 }
 
@@ -308,12 +401,14 @@ bool TRecordTable::SetKeyParts(int32_t Index, int32_t N) {
   TIndexDesc& X = FIndexes[Index];
   if (N < 1 || N > static_cast<int32_t>(X.KeyParts.size())) return false;
   X.ActiveParts = N;
+  SetPrefixRule(X);
   return true;
 }
 
 bool TRecordTable::ResetKeyParts(int32_t Index) {
   if (Index < 0 || Index >= IndexCount()) return false;
   FIndexes[Index].ActiveParts = static_cast<int32_t>(FIndexes[Index].KeyParts.size());
+  SetPrefixRule(FIndexes[Index]);
   return true;
 }
 
@@ -369,7 +464,8 @@ bool TRecordTable::Insert(int32_t Index, const void* Rec, TPlacement Placement, 
   if (!Block) return false;
   if (FRecordSize) std::memcpy(Block, Rec, FRecordSize);
   MakeRoom();
-  for (TIndexDesc& X : FIndexes) X.Records->InsertAt(X.InsertPosition, Block);
+  for (int32_t i = 0; i < IndexCount(); ++i)
+    FIndexes[i].Records->InsertAt(FIndexes[i].InsertPosition, Block, KeyPrefix(i, Block));
   Pos = FIndexes[Index].InsertPosition;
   ++FRecordCount;
   return true;

@@ -220,6 +220,12 @@ protected:
     std::unique_ptr<TPositionIndex> Records;
     uint16_t Flags = 0;
     int32_t InsertPosition = 0;  // scratch of Insert
+    // Order-preserving 64-bit prefix of the leading key parts, kept beside
+    // each reference: unequal prefixes decide a comparison on their own,
+    // equal exact ones mean equal keys.
+    uint8_t PrefixKind = 0;
+    uint64_t PrefixMask = 0;
+    bool PrefixExact = false;
   };
 
 private:
@@ -229,6 +235,9 @@ private:
   uint8_t* NewRecordBlock() const;
   void FreeRecordBlock(uint8_t* Rec) const;
   void ReleaseOwnedValues(uint8_t* Rec) const;
+  uint64_t KeyPrefix(int32_t Index, const void* Rec) const;
+  void SetPrefixRule(TIndexDesc& X) const;
+  int CompareEntry(int32_t Index, const TPositionIndex::TEntry& E, uint64_t KeyPrefix, const void* Key) const;
   bool EqualRange(int32_t Index, const void* Key, int32_t& Lo, int32_t& Hi) const;
   int32_t PositionOf(int32_t Index, const uint8_t* Rec) const;
   bool MakeRoom();
