@@ -324,7 +324,7 @@ private:
     const TBlockLayout Layout = TBlockLayout::Of(T, T.Flags & tfPacked);
     // Records that take no bytes on file cost memory without any evidence in
     // the file; a corrupt count must not turn that into gigabytes.
-    if (Layout.FileSize == 0 && T.FOwned.empty() && Count > (1 << 20)) return false;
+    if (Layout.FileSize == 0 && T.FOwned.empty() && Count > (1 << 16)) return false;
     int64_t Left = In.Left();
     if (Left >= 0) Blocks.reserve(static_cast<size_t>(std::min<int64_t>(Count, Left / std::max<uint32_t>(Layout.FileSize, 1))));
     std::vector<uint8_t> FileBlock(Layout.FileSize);
