@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <typeinfo>
 
 #include "engine/ByteCoding.h"
 #include "engine/ItemStack.h"
@@ -447,8 +448,7 @@ bool TRecordTable::MakeRoom() {
   return true;
 }
 
-bool TRecordTable::Insert(int32_t Index, const void* Rec, TPlacement Placement, int32_t& Pos) {
-  if (Index < 0 || Index >= IndexCount() || !Rec) return false;
+bool TRecordTable::FindPlaces(const void* Rec, TPlacement Placement) {
   for (int32_t i = 0; i < IndexCount(); ++i) {
     TIndexDesc& X = FIndexes[i];
     int32_t Lo, Hi;
@@ -459,15 +459,30 @@ bool TRecordTable::Insert(int32_t Index, const void* Rec, TPlacement Placement, 
     else if (Placement == dpLast) X.InsertPosition = Hi;
     else X.InsertPosition = BisectionMeets(Lo, Hi, FRecordCount);
   }
-  if (FRecordCount >= MaxRecordCount) return false;
-  uint8_t* Block = NewRecordBlock();
-  if (!Block) return false;
-  if (FRecordSize) std::memcpy(Block, Rec, FRecordSize);
+  return FRecordCount < MaxRecordCount;
+}
+
+void TRecordTable::FileBlock(uint8_t* Block) {
   MakeRoom();
   for (int32_t i = 0; i < IndexCount(); ++i)
     FIndexes[i].Records->InsertAt(FIndexes[i].InsertPosition, Block, KeyPrefix(i, Block));
-  Pos = FIndexes[Index].InsertPosition;
   ++FRecordCount;
+}
+
+bool TRecordTable::FileAt(uint8_t* Block, TPlacement Placement) {
+  if (!FindPlaces(Block, Placement)) return false;
+  FileBlock(Block);
+  return true;
+}
+
+bool TRecordTable::Insert(int32_t Index, const void* Rec, TPlacement Placement, int32_t& Pos) {
+  if (Index < 0 || Index >= IndexCount() || !Rec) return false;
+  if (!FindPlaces(Rec, Placement)) return false;
+  uint8_t* Block = NewRecordBlock();
+  if (!Block) return false;
+  if (FRecordSize) std::memcpy(Block, Rec, FRecordSize);
+  FileBlock(Block);
+  Pos = FIndexes[Index].InsertPosition;
   return true;
 }
 
@@ -498,6 +513,16 @@ bool TRecordTable::Detach(int32_t Index, int32_t Pos) {
 bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
   uint8_t* Rec = RecordAt(Index, Pos);
   if (!Rec) return false;
+  if (typeid(*this) == typeid(TRecordTable)) {
+    // Same outcome as Detach then Add, re-using the block: take the record out
+    // of every index, then file it anew among the others.
+    for (int32_t j = 0; j < IndexCount(); ++j)
+      FIndexes[j].Records->RemoveAt(j == Index ? Pos : PositionOf(j, Rec));
+    --FRecordCount;
+    if (FileAt(Rec, Placement)) return true;
+    FreeRecordBlock(Rec);  // refused: its values stay with the caller, as after a Detach
+    return false;
+  }
   uint8_t Small[512];
   std::vector<uint8_t> Large;
   uint8_t* Copy = Small;

@@ -241,6 +241,11 @@ private:
   bool EqualRange(int32_t Index, const void* Key, int32_t& Lo, int32_t& Hi) const;
   int32_t PositionOf(int32_t Index, const uint8_t* Rec) const;
   bool MakeRoom();
+  // Insert in parts: the insertion position in every index (false when
+  // refused), then filing a block there.
+  bool FindPlaces(const void* Rec, TPlacement Placement);
+  void FileBlock(uint8_t* Block);
+  bool FileAt(uint8_t* Block, TPlacement Placement);
   // Files record blocks, given in the order of successive Add(dpAny) calls,
   // into an empty table exactly where those calls would put them. Returns how
   // many of those calls would succeed; only when all would, and Commit is set,
