@@ -1,0 +1,199 @@
+// Export of a dictionary to a text file of CR LF lines and import from one.
+// A record is the question and answer lines, then the comment and the three
+// statistics lines when the options ask for them; the file itself does not
+// say which lines a record has.
+
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+#include <vector>
+
+#include "dictionary/ProgressProcs.h"
+#include "dictionary/Records.h"
+#include "dictionary/SmartDict.h"
+#include "dictionary/TextLines.h"
+#include "engine/RecordTable.h"
+#include "platform/Prompt.h"
+
+using namespace rec;
+
+namespace {
+
+constexpr int32_t MaxTableRecords = 268435456;
+
+void ReleaseWithProgress(TRecordTable*& T, const std::string& Caption) {
+  auto& pp = ProgressProcs();
+  pp.BeginProgressKeepForms(Caption, 1);
+  T->OnProgressStart = StageStart;
+  T->OnProgressStep = [] { ProgressProcs().ProgressTick(); };
+  StageText = "Releasing memory.";
+  ReleaseTable(T);
+  pp.EndProgress();
+}
+
+}  // namespace
+
+bool TSmartDict::ExportToText(const std::string& AFileName, bool WithComments, bool WithStatistics, bool BackOrder) {
+  const std::string head = "Can't export to file \"" + AFileName + "\": ";
+  if (!Table) {
+    Show(head + "there is no files in dictonary");
+    return false;
+  }
+  TLineWriter out;
+  if (!out.Open(AFileName)) {
+    Show(head + "open error");
+    return false;
+  }
+  bool ok = true;
+  for (int32_t i = 0; i < Table->RecordCount() && ok; ++i) {
+    const uint8_t* r = Table->RecordAt(0, i);
+    ok = out.WriteLine(Q(r, BackOrder ? qfAnswer : qfQuestion)) && out.WriteLine(Q(r, BackOrder ? qfQuestion : qfAnswer));
+    if (ok && WithComments) ok = out.WriteLine(Q(r, qfComment));
+    if (ok && WithStatistics)
+      ok = out.WriteLine(std::to_string(QInt(r, qfStatus))) && out.WriteLine(std::to_string(QInt(r, qfRightInRow))) &&
+           out.WriteLine(std::to_string(QInt(r, qfShowCount)));
+  }
+  // A failed flush at the end is as much a write error as a failed line.
+  ok = out.Close() && ok;
+  if (!ok) {
+    Show(head + "write error");
+    return false;
+  }
+  Show("Export sucessfully completed");
+  return true;
+}
+
+bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments, bool WithStatistics, bool Replace) {
+  std::string bytes;
+  if (!ReadWholeFile(AFileName, bytes)) {
+    Show("Can't import to file \"" + AFileName + "\": open error");
+    return false;
+  }
+  auto& pp = ProgressProcs();
+  pp.BeginProgressKeepForms("Importing file", 1);
+  pp.ProgressStep("Creating dictionary image", 0, 0, 0);
+  TRecordTable* old = Table;
+  TRecordTable* image = NewQuestionTable();
+  Table = image;
+
+  // The records read so far, in file order; the image table takes them over
+  // in one pass once the file is read. Questions are found by hashing.
+  std::vector<std::array<uint8_t, QuestionRecordSize>> staged;
+  std::unordered_map<std::string_view, size_t> byQuestion;
+  auto freeStaged = [&] {
+    for (auto& r : staged) DisposeQuestionTexts(r.data());
+    staged.clear();
+  };
+
+  TLineReader in(std::move(bytes));
+  const int32_t k = 2 + (WithComments ? 1 : 0) + (WithStatistics ? 3 : 0);
+  int64_t line = 1 - k;
+  bool yesToAll = false, cancelled = false;
+  int32_t status = 0, rightInRow = 0, showCount = 0;
+  std::string question, answer, comment;
+  for (;;) {
+    if (!in.ReadLine(question) || !in.ReadLine(answer)) break;
+    if (WithComments && !in.ReadLine(comment)) break;
+    if (WithStatistics &&
+        !(in.ReadIntegerLine(status) && in.ReadIntegerLine(rightInRow) && in.ReadIntegerLine(showCount)))
+      break;
+    if (!pp.ProgressText("Questions imported " + std::to_string(staged.size()))) {
+      cancelled = true;
+      break;
+    }
+    if (status < qsNew || status > qsLearning || rightInRow < 0 || showCount < 0) status = rightInRow = showCount = 0;
+    line += k;
+    auto found = byQuestion.find(question);
+    if (found == byQuestion.end()) {
+      if (staged.size() >= static_cast<size_t>(MaxTableRecords)) {
+        Show("Can't import from file \"" + AFileName + "\": too many questions. Please, reduce it");
+        cancelled = true;
+        break;
+      }
+      auto& r = staged.emplace_back();
+      r.fill(0);
+      SetRefAt(r.data(), QOffset(qfQuestion), NewTextFrom(question));
+      SetRefAt(r.data(), QOffset(qfAnswer), NewTextFrom(answer));
+      SetRefAt(r.data(), QOffset(qfComment), NewTextFrom(comment));
+      SetStatistics(r.data(), status, rightInRow, showCount);
+      byQuestion.emplace(Q(r.data(), qfQuestion), staged.size() - 1);
+      continue;
+    }
+    uint8_t* r = staged[found->second].data();
+    const std::string stored(Q(r, qfAnswer));
+    if (stored.find(answer) != std::string::npos) continue;
+    TDialogButton reply = dbYes;
+    if (!yesToAll) {
+      reply = Prompt().Ask("Can't import to file \"" + AFileName + "\" - \"" + question + "\" already exists in line " +
+                               std::to_string(line) + ". Exiting answer - \"" + stored + "\", new answer - \"" +
+                               answer + "\". Do u want to add new answer?",
+                           dkWarning, dbYes | dbNo | dbCancel | dbAll);
+      if (reply == dbAll) {
+        yesToAll = true;
+        reply = dbYes;
+      }
+    }
+    if (reply == dbNo) continue;
+    if (reply != dbYes) {
+      cancelled = true;
+      break;
+    }
+    ReplaceText(r, QOffset(qfAnswer), CutText(stored + ", " + answer));
+  }
+  byQuestion.clear();
+
+  // Hand the records to the image in question order.
+  if (!cancelled && staged.size() >= static_cast<size_t>(MinQuestions)) {
+    std::vector<uint32_t> order(staged.size());
+    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](uint32_t a, uint32_t b) { return Q(staged[a].data(), qfQuestion) < Q(staged[b].data(), qfQuestion); });
+    size_t added = 0;
+    for (; added < order.size(); ++added)
+      if (!image->Add(staged[order[added]].data(), dpAny)) break;
+    if (added < order.size()) {
+      Show("Can't import from file \"" + AFileName + "\": there is no free memory");
+      cancelled = true;
+      // The image owns what it took; only the rest is freed here.
+      for (size_t i = added; i < order.size(); ++i)
+        DisposeQuestionTexts(staged[order[i]].data());
+      staged.clear();
+    }
+  }
+  const size_t read = staged.size();
+  pp.EndProgress();
+
+  if (read < static_cast<size_t>(MinQuestions) || cancelled) {
+    freeStaged();
+    ReleaseWithProgress(image, "Cancel import");
+    Table = old;
+    if (!cancelled)
+      Show("Can't import from file \"" + AFileName + "\": not enough answers. Please, increase it to " +
+           std::to_string(MinQuestions));
+    return false;
+  }
+  staged.clear();  // the image owns every record now
+
+  int32_t base = 0;
+  if (Replace) {
+    if (old) ReleaseWithProgress(old, "Dettaching previous dictionary");
+  } else if (old) {
+    pp.BeginProgressKeepForms("Importing", 2);
+    old->OnProgressStart = StageStartThenNext;
+    old->OnProgressStep = [] { ProgressProcs().ProgressTick(); };
+    StageText = "Moving from.";
+    NextStageText = "Releasing memory.";
+    base = old->RecordCount();
+    old->MoveFrom(image, dpAny, false);
+    image->OnProgressStart = StageStart;
+    image->OnProgressStep = [] { ProgressProcs().ProgressTick(); };
+    StageText = "Releasing memory.";
+    ReleaseTable(image);
+    Table = old;
+    pp.EndProgress();
+  }
+  SetNTK(NTK);
+  SetUTK(UTK);
+  Show("Import successfully completed. " + std::to_string(Table->RecordCount() - base) + " question(s) are imported.");
+  return true;
+}
