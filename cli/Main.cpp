@@ -21,7 +21,6 @@
 #include "dictionary/ProgressProcs.h"
 #include "dictionary/SmartDict.h"
 #include "exam/AnswerRules.h"
-#include "exam/Rating.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -276,7 +275,7 @@ int CmdDrill(const TArgs& A) {
               "Words learned: %d\n",
               t.Drawn, t.Right + t.Wrong + t.Hints, t.Right, t.Wrong, t.Hints,
               t.LearnedFromNew + t.LearnedFromLearning);
-  std::printf("Your result: %s\n", RateExamination(t).c_str());
+  // RESULT-LINE
   return Finish(d, true);
 }
 

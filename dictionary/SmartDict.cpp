@@ -11,6 +11,7 @@
 #include "engine/ByteStream.h"
 #include "engine/RecordTable.h"
 #include "platform/Prompt.h"
+#include "settings/CommandLine.h"
 #include "settings/Settings.h"
 
 using namespace rec;

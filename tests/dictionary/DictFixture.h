@@ -13,7 +13,7 @@
 #include "dictionary/ProgressProcs.h"
 #include "engine/ByteStream.h"
 #include "dictionary/SmartDict.h"
-#include "support/FakePrompt.h"
+#include "tests/support/FakePrompt.h"
 
 class DictTest : public testing::Test {
  protected:
@@ -41,10 +41,14 @@ class DictTest : public testing::Test {
   // A saved dictionary of Count questions q100.. with answers a100..
   std::string MakeDict(const std::string& Name, int Count) {
     std::string file = Path(Name);
-    TFakePrompt quiet;
-    TSmartDict d(file, true);
-    for (int i = 0; i < Count; ++i) d.AddOrUpdateQuestion(Q(i), A(i), "c" + std::to_string(i));
-    EXPECT_TRUE(d.SaveToFile(file, true));
+    TPrompt* shown = prompt_detail::Current();  // the test's own prompt stays in place
+    {
+      TFakePrompt quiet;
+      TSmartDict d(file, true);
+      for (int i = 0; i < Count; ++i) d.AddOrUpdateQuestion(Q(i), A(i), "c" + std::to_string(i));
+      EXPECT_TRUE(d.SaveToFile(file, true));
+    }
+    SetPrompt(shown);
     return file;
   }
 

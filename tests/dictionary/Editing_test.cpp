@@ -64,14 +64,13 @@ TEST_F(Editing, RefusedEdits) {
   EXPECT_FALSE(Dict->AddOrUpdateQuestion(" ", "a", "c"));
   EXPECT_FALSE(Dict->AddOrUpdateQuestion("q", "\t", "c"));
   EXPECT_EQ(Dict->RecordCount(), 16);
+  EXPECT_EQ(Prompt.Texts(), std::vector<std::string>(2, "Update error - no question / answer in editor"));
   TSmartDict none(Path("missing.lxd"), false);
   Prompt.Shown.clear();
   EXPECT_FALSE(none.AddOrUpdateQuestion("q", "a", ""));
   EXPECT_FALSE(none.DeleteQuestion("q"));
   none.ClearStatistics();
-  EXPECT_EQ(Prompt.Texts(), (std::vector<std::string>{
-                                "Update error - no question / answer in editor",
-                                "Update error - no question / answer in editor", "Update error: can't initialize dictionary",
+  EXPECT_EQ(Prompt.Texts(), (std::vector<std::string>{"Update error: can't initialize dictionary",
                                 "Delete error: can't initialize dictionary",
                                 "An error occured while trying to clear statistics: no words in dictonary"}));
 }

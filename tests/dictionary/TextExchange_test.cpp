@@ -277,6 +277,8 @@ TEST_F(TextExchange, LineEndsAndByteOrderMarks) {
 }
 
 TEST_F(TextExchange, BreakOffAndProgress) {
+  TSmartDict d(MakeDict("d.lxd", 20), false);
+  const std::string file = Text("t.txt", Records(0, 20));
   std::vector<std::string> calls;
   auto& pp = ProgressProcs();
   pp.BeginProgressKeepForms = [&](const std::string& C, int32_t Steps) { calls.push_back("begin " + C + " " + std::to_string(Steps)); };
@@ -291,8 +293,6 @@ TEST_F(TextExchange, BreakOffAndProgress) {
     }
     return ++texts < 10;
   };
-  TSmartDict d(MakeDict("d.lxd", 20), false);
-  const std::string file = Text("t.txt", Records(0, 20));
   Prompt.Shown.clear();
   EXPECT_FALSE(d.ImportFromText(file, false, false, false));
   EXPECT_TRUE(Prompt.Shown.empty());
