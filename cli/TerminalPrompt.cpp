@@ -50,7 +50,10 @@ TDialogButton TTerminalPrompt::Ask(const std::string& Text, TDialogKind, unsigne
   for (;;) {
     std::string labels;
     for (const TChoice& c : Choices)
-      if (Buttons & c.Button) labels += (labels.empty() ? "" : "/") + std::string(c.Label);
+      if (Buttons & c.Button) {
+        if (!labels.empty()) labels += '/';
+        labels += c.Label;
+      }
     std::fprintf(stderr, "%s? ", labels.c_str());
     std::fflush(stderr);
     char line[256];
