@@ -5,7 +5,9 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <climits>
+#include <optional>
 
 #include "platform/SettingsStore.h"
 #include "settings/Settings.h"
@@ -22,11 +24,70 @@ std::string SettingsFileName() {
   return base + "/Kelvane/Lexidrill.ini";
 }
 
+namespace {
+
+void AppendCodePoint(std::string& Out, uint32_t C) {
+  if (C < 0x80) {
+    Out += static_cast<char>(C);
+  } else if (C < 0x800) {
+    Out += static_cast<char>(0xC0 | (C >> 6));
+    Out += static_cast<char>(0x80 | (C & 0x3F));
+  } else {
+    Out += static_cast<char>(0xE0 | (C >> 12));
+    Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+    Out += static_cast<char>(0x80 | (C & 0x3F));
+  }
+}
+
+// A value as Qt writes it in an INI file: optionally quoted, with C-style
+// escapes (\n, \t, \", \\, \xHHHH). Nothing when it is a list (an unquoted
+// comma), which the settings read as missing.
+std::optional<std::string> IniValue(const std::string& Raw) {
+  std::string out;
+  bool quoted = false;
+  for (size_t i = 0; i < Raw.size(); ++i) {
+    char c = Raw[i];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ',' && !quoted) {
+      return std::nullopt;
+    } else if (c == '\\' && i + 1 < Raw.size()) {
+      char e = Raw[++i];
+      switch (e) {
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 't': out += '\t'; break;
+        case 'a': out += '\a'; break;
+        case 'b': out += '\b'; break;
+        case 'f': out += '\f'; break;
+        case 'v': out += '\v'; break;
+        case '0': out += '\0'; break;
+        case 'x': {
+          uint32_t code = 0;
+          size_t n = 0;
+          while (n < 4 && i + 1 < Raw.size() && std::isxdigit(static_cast<unsigned char>(Raw[i + 1]))) {
+            code = code * 16 + static_cast<uint32_t>(std::stoi(std::string(1, Raw[++i]), nullptr, 16));
+            ++n;
+          }
+          AppendCodePoint(out, code);
+          break;
+        }
+        default: out += e;
+      }
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 std::map<std::string, std::string> ReadIniValues(const std::string& FileName) {
   std::map<std::string, std::string> values;
   std::ifstream in(FileName);
   std::string line, group = "General";
-  auto trim = [](std::string s) {
+  auto trim = [](const std::string& s) {
     size_t b = s.find_first_not_of(" \t\r"), e = s.find_last_not_of(" \t\r");
     return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
   };
@@ -39,9 +100,7 @@ std::map<std::string, std::string> ReadIniValues(const std::string& FileName) {
     }
     size_t eq = line.find('=');
     if (group != "General" || eq == std::string::npos) continue;
-    std::string value = trim(line.substr(eq + 1));
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
-    values[trim(line.substr(0, eq))] = value;
+    if (auto value = IniValue(trim(line.substr(eq + 1)))) values[trim(line.substr(0, eq))] = *value;
   }
   return values;
 }
