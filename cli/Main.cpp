@@ -21,6 +21,7 @@
 #include "dictionary/ProgressProcs.h"
 #include "dictionary/SmartDict.h"
 #include "exam/AnswerRules.h"
+#include "exam/ExamRating.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -275,7 +276,8 @@ int CmdDrill(const TArgs& A) {
               "Words learned: %d\n",
               t.Drawn, t.Right + t.Wrong + t.Hints, t.Right, t.Wrong, t.Hints,
               t.LearnedFromNew + t.LearnedFromLearning);
-  // RESULT-LINE
+  // A rating of nothing drawn would be a "10" for doing nothing.
+  if (t.Drawn > 0) std::printf("Your result: %s\n", RateExamination(t.Drawn, t.Right, t.Wrong, t.Hints).Score.c_str());
   return Finish(d, true);
 }
 

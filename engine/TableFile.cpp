@@ -17,6 +17,7 @@ TBlockLayout TBlockLayout::Of(const TRecordTable& T, bool Packed) {
     const TFieldDesc& F = T.Field(i);
     bool Ref = F.Code >= fcText;
     if (!Ref) {
+      if (F.Size == 0) continue;  // a damaged header may declare one; nothing to copy
       if (!L.Runs.empty() && L.Runs.back().File + L.Runs.back().Len == L.FileSize &&
           L.Runs.back().Mem + L.Runs.back().Len == F.Offset)
         L.Runs.back().Len += F.Size;

@@ -408,7 +408,7 @@ TEST_F(Cli, DrillRecordsEachQuestionOnce) {
   EXPECT_NE(r.Out.find("\nHint: "), std::string::npos) << r.Out;
   EXPECT_NE(r.Out.find("Question 4 of 30: "), std::string::npos) << r.Out;
   EXPECT_NE(r.Out.find("Total Questions: 4\nTotal Answers: 5\nRight answers: 3\nWrong answers: 1\nHints: 1\n"
-                       "Words learned: 2\n"),
+                       "Words learned: 2\nYour result: 5\n"),  // 2 errors in 4: 50 %
             std::string::npos)
       << r.Out;
   // The statistics were saved: four questions shown, each recorded once.

@@ -117,6 +117,23 @@ TEST(TableFileFaults, RandomDamageNeverCrashes) {
   EXPECT_GT(Loaded, 0);  // damage in text bytes still loads
 }
 
+TEST(TableFileFaults, ZeroWidthFieldRoundTrips) {
+  // Found by the fuzzer: a header declaring a field of no bytes.
+  const std::vector<uint8_t> F = {0x02, 0x0a, 0x00, 0x02, 0xff, 0x00, 0x0a, 0x00, 0x0a, 0x00, 0x03,
+                                  0x00, 0x80, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x20,
+                                  0x22, 0x22, 0x22, 0x2c, 0x00, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22,
+                                  0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22};
+  TMemoryStream S(F);
+  auto T = TRecordTable::LoadQuiet(S);
+  if (!T) return;
+  TMemoryStream Out;
+  ASSERT_TRUE(T->Save(Out));
+  Out.Seek(0);
+  auto Again = TRecordTable::LoadQuiet(Out);
+  ASSERT_TRUE(Again);
+  EXPECT_EQ(Again->RecordCount(), T->RecordCount());
+}
+
 TEST(TableFileFaults, DeepNestingStopsAtALimit) {
   // Thousands of tables, each the only record of the one before.
   std::vector<uint8_t> F;
