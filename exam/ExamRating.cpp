@@ -18,21 +18,19 @@ TExamRating RateExamination(int32_t Questions, int32_t Right, int32_t Wrong, int
   };
   static const TRow Rows[] = {{30, "8", 1}, {40, "7", 1}, {50, "6", 2}, {60, "5", 2},
                               {70, "4", 3}, {80, "3", 3}, {90, "2", 4}};
-  TExamRating R;
+  const char* Score = "1";
+  uint8_t Category = 4;
   if (P < 20) {
-    R.Score = Right == Questions && Wrong == 0 && Hints == 0 ? "10" : "9";
-    R.Category = 0;
+    Score = Right == Questions && Wrong == 0 && Hints == 0 ? "10" : "9";
+    Category = 0;
   } else {
-    R.Score = "1";
-    R.Category = 4;
     for (const TRow& Row : Rows) {
       if (P < Row.Below) {
-        R.Score = Row.Score;
-        R.Category = Row.Category;
+        Score = Row.Score;
+        Category = Row.Category;
         break;
       }
     }
   }
-  R.SoundEvent = 10 + R.Category;
-  return R;
+  return {Score, Category, 10 + Category};
 }
