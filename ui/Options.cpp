@@ -165,6 +165,7 @@ void TOptions::BuildSoundPage(QWidget* Page) {
   sgSound->setHorizontalHeaderLabels({"", "Sound event", "Wav - file"});
   sgSound->verticalHeader()->hide();
   sgSound->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  sgSound->horizontalHeader()->setMinimumSectionSize(16);
   sgSound->setColumnWidth(0, 24);
   sgSound->setColumnWidth(1, 106);
   sgSound->setColumnWidth(2, 394);
@@ -172,12 +173,21 @@ void TOptions::BuildSoundPage(QWidget* Page) {
   sgSound->setSelectionMode(QAbstractItemView::SingleSelection);
   sgSound->setEditTriggers(QAbstractItemView::NoEditTriggers);
   sgSound->setItemDelegateForColumn(0, new TSoundStateDelegate(sgSound));
-  sgSound->setMinimumSize(540, 300);
-  sgSound->verticalHeader()->setDefaultSectionSize(20);
+  const int rowHeight = 20;
+  sgSound->verticalHeader()->setDefaultSectionSize(rowHeight);
   for (int r = 0; r < SoundCount; ++r) {
     for (int c = 0; c < 3; ++c) sgSound->setItem(r, c, new QTableWidgetItem);
     sgSound->item(r, 1)->setText(QString::fromStdString(SoundEventName(r)));
   }
+  // The design widths suit a smaller font than ours: the event names must
+  // fit, and all 15 rows show below the header without scrolling.
+  sgSound->resizeColumnToContents(1);
+  sgSound->setColumnWidth(1, qMax(106, sgSound->columnWidth(1) + 8));
+  const int frame = 2 * sgSound->frameWidth();
+  sgSound->setFixedHeight(sgSound->horizontalHeader()->sizeHint().height() + SoundCount * rowHeight + frame);
+  sgSound->setMinimumWidth(sgSound->columnWidth(0) + sgSound->columnWidth(1) + 394 + frame);
+  sgSound->horizontalHeader()->setStretchLastSection(true);
+  sgSound->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   sgSound->setCurrentCell(0, 0);
   page->addWidget(sgSound);
 

@@ -55,12 +55,19 @@ class TFakeFileDialog final : public TFileDialog {
  public:
   bool Execute() override {
     ++Calls;
+    SeenOptions = Options;
+    SeenFilter = Filter;
+    SeenTitle = Title;
     if (Answer.empty()) return false;
     FileName = Answer;
     return true;
   }
   std::string Answer;
   int Calls = 0;
+  // What the last Execute was shown with.
+  unsigned SeenOptions = 0;
+  std::string SeenFilter;
+  std::string SeenTitle;
 };
 
 // Records what would have played.

@@ -381,4 +381,21 @@ TEST_F(OptionsTest, ActivePageIsRemembered) {
   EXPECT_EQ(Find<QTabWidget>(*d, "pcOptions")->tabText(2), "  &Interface  ");
 }
 
+TEST_F(OptionsTest, EverySoundRowShowsWholeWithoutScrolling) {
+  auto d = Open();
+  Find<QTabWidget>(*d, "pcOptions")->setCurrentIndex(1);
+  d->show();
+  QCoreApplication::processEvents();
+  auto* grid = Find<QTableWidget>(*d, "sgSound");
+  const QRect view = grid->viewport()->rect();
+  const QFontMetrics metrics(grid->font());
+  for (int r = 0; r < SoundCount; ++r) {
+    SCOPED_TRACE(r);
+    QTableWidgetItem* name = grid->item(r, 1);
+    EXPECT_TRUE(view.contains(grid->visualItemRect(name)));
+    EXPECT_LE(metrics.horizontalAdvance(name->text()), grid->columnWidth(1));
+  }
+  EXPECT_EQ(grid->columnWidth(0), 24);
+}
+
 }  // namespace
