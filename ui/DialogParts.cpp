@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 
 #include "platform/Prompt.h"
@@ -38,6 +39,11 @@ QPushButton* NewButton(QWidget* Parent, const char* Name, const QString& Text) {
   b->setObjectName(Name);
   b->setAutoDefault(false);
   return b;
+}
+
+void CentreOnScreen(QWidget* W) {
+  W->adjustSize();
+  if (const QScreen* s = W->screen()) W->move(s->availableGeometry().center() - W->rect().center());
 }
 
 bool AskApplyChanges() {

@@ -18,5 +18,9 @@ QCheckBox* NewCheckBox(QWidget* Parent, const char* Name, const QString& Text);
 // Buttons never act as the default button: Enter in an edit must not close.
 QPushButton* NewButton(QWidget* Parent, const char* Name, const QString& Text);
 
+// Sizes W to its layout and puts it in the middle of its screen's free area,
+// where the option dialogs open whoever their owner is.
+void CentreOnScreen(QWidget* W);
+
 // Asked when a dialog closes with Apply enabled; true to apply.
 bool AskApplyChanges();

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QUrl>
@@ -117,9 +116,7 @@ TFormDictOpt::TFormDictOpt(QWidget* Owner, TSmartDict& Dict, TFileDialog& FileDi
   // Loading the texts fired their change events.
   btApply->setEnabled(false);
   pc->setCurrentIndex(Settings.DictOptPage);
-
-  adjustSize();
-  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
 }
 
 TFormDictOpt::~TFormDictOpt() {

@@ -3,7 +3,9 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,7 +21,9 @@ class TQtFontDialog final : public TFontDialog {
     QDialog box(Parent);
     box.setWindowTitle(QFontDialog::tr("Select Font"));
     auto* layout = new QVBoxLayout(&box);
-    auto* fonts = new QFontDialog(Font, &box);
+    QFont shown = Font;
+    shown.setFamily(ShownFamily(Font.family()));
+    auto* fonts = new QFontDialog(shown, &box);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOptions(QFontDialog::NoButtons);
     layout->addWidget(fonts);
@@ -53,7 +57,9 @@ class TQtFontDialog final : public TFontDialog {
     QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
     layout->addWidget(buttons);
     if (box.exec() != QDialog::Accepted) return false;
+    const QString stored = Font.family();
     Font = fonts->currentFont();
+    Font.setFamily(ChosenFamily(stored, Font.family()));
     Color = chosen;
     return true;
   }
@@ -73,6 +79,14 @@ TFontDialog* CurrentFontDialog = nullptr;
 TColorDialog* CurrentColorDialog = nullptr;
 
 }  // namespace
+
+QString ShownFamily(const QString& Family) {
+  return QFontDatabase::hasFamily(Family) ? Family : QFontInfo(QFont(Family)).family();
+}
+
+QString ChosenFamily(const QString& Stored, const QString& Chosen) {
+  return Chosen == ShownFamily(Stored) ? Stored : Chosen;
+}
 
 TFontDialog& FontDialog() {
   static TQtFontDialog qt;

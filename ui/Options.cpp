@@ -113,6 +113,7 @@ TOptions::TOptions(QWidget* Owner, TFileDialog& FileDialog, TSmartDict*)
   ColorGroupChange();
   FOpened = SnapshotFromSettings(Settings);
   LoadControls();
+  CentreOnScreen(this);
 }
 
 TOptions::~TOptions() { Settings.OptionsPage = pcOptions->currentIndex(); }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -440,6 +441,12 @@ TEST_F(DictOptTest, EscapeAndTheCloseBoxAskToo) {
     EXPECT_EQ(Prompts.Shown.size(), 1u);
     EXPECT_EQ(Info().Comment, "first\nsecond");
   }
+}
+
+TEST_F(DictOptTest, OpensInTheMiddleOfTheScreen) {
+  auto d = Open();
+  const QPoint middle = d->screen()->availableGeometry().center();
+  EXPECT_LE((d->geometry().center() - middle).manhattanLength(), 2);
 }
 
 }  // namespace

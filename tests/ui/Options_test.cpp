@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -396,6 +398,23 @@ TEST_F(OptionsTest, EverySoundRowShowsWholeWithoutScrolling) {
     EXPECT_LE(metrics.horizontalAdvance(name->text()), grid->columnWidth(1));
   }
   EXPECT_EQ(grid->columnWidth(0), 24);
+}
+
+TEST_F(OptionsTest, FontChooserShowsTheStandInOfAMissingFaceAndKeepsTheStoredName) {
+  ASSERT_FALSE(QFontDatabase::hasFamily("MS Sans Serif"));
+  const QString standIn = ShownFamily("MS Sans Serif");
+  EXPECT_NE(standIn, "MS Sans Serif");
+  EXPECT_TRUE(QFontDatabase::hasFamily(standIn));
+  EXPECT_EQ(ShownFamily(standIn), standIn);
+  EXPECT_EQ(ChosenFamily("MS Sans Serif", standIn), "MS Sans Serif");
+  EXPECT_EQ(ChosenFamily("MS Sans Serif", "Another Face"), "Another Face");
+  EXPECT_EQ(ChosenFamily(standIn, standIn), standIn);
+}
+
+TEST_F(OptionsTest, OpensInTheMiddleOfTheScreen) {
+  auto d = Open();
+  const QPoint middle = d->screen()->availableGeometry().center();
+  EXPECT_LE((d->geometry().center() - middle).manhattanLength(), 2);
 }
 
 }  // namespace
