@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -91,6 +92,9 @@ TFormBrowseFolders::TFormBrowseFolders(QWidget* Owner)
   connect(btCancel, &QPushButton::clicked, this, &TFormBrowseFolders::btCancelClick);
   connect(Close1, &QAction::triggered, this, &TFormBrowseFolders::btCancelClick);
   connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, &TFormBrowseFolders::DriveComboBox1Change);
+  // The folders are read in the background: keep the current one in sight as they arrive.
+  connect(FModel, &QFileSystemModel::directoryLoaded, this,
+          [this] { DLB->scrollTo(DLB->currentIndex(), QAbstractItemView::PositionAtCenter); });
   connect(DLB, &QTreeView::doubleClicked, this, [this] { btOkClick(); });
 }
 
@@ -101,9 +105,10 @@ bool TFormBrowseFolders::SetDirectory(const std::string& Path) {
   FStart = clean.toStdString();
   const QModelIndex i = FModel->index(clean);
   if (i.isValid()) {
+    for (QModelIndex up = i.parent(); up.isValid(); up = up.parent()) DLB->expand(up);
     DLB->setCurrentIndex(i);
-    DLB->scrollTo(i);
     DLB->expand(i);
+    DLB->scrollTo(i, QAbstractItemView::PositionAtCenter);
   }
   return true;
 }
@@ -112,6 +117,12 @@ std::string TFormBrowseFolders::Directory() const {
   const QModelIndex i = DLB->currentIndex();
   if (i.isValid()) return FModel->filePath(i).toStdString();
   return FStart;
+}
+
+void TFormBrowseFolders::showEvent(QShowEvent* Event) {
+  QDialog::showEvent(Event);
+  // A hidden view does not scroll: bring the current folder into sight once laid out.
+  QTimer::singleShot(0, this, [this] { DLB->scrollTo(DLB->currentIndex(), QAbstractItemView::PositionAtCenter); });
 }
 
 void TFormBrowseFolders::btOkClick() { accept(); }

@@ -34,6 +34,9 @@ class TFormBrowseFolders : public QDialog {
   QPushButton* btCancel;
   QAction* Close1;
 
+ protected:
+  void showEvent(QShowEvent* Event) override;
+
  private:
   QFileSystemModel* FModel;
   std::string FStart;

@@ -116,6 +116,7 @@ TFormPreViewDictFile::TFormPreViewDictFile(QWidget* Owner, TFileDialog& Dialog)
   group->setContentsMargins(6, 4, 6, 6);
   group->setVerticalSpacing(2);
   auto* pathRow = new QHBoxLayout;
+  pathRow->setSpacing(6);
   pathRow->addWidget(Label1);
   pathRow->addWidget(edPath, 1);
   pathRow->addWidget(btBrowse);
