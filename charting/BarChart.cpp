@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int MinFontPixels = 8;
-constexpr int MaxFontPixels = 18;
+constexpr int MaxFontPixels = 16;
 constexpr double BarShare = 0.6;     // of a bar's slot; the rest is the gap
 constexpr double LegendShare = 0.45;  // at most this much of the width
 
@@ -18,6 +18,19 @@ constexpr double LegendShare = 0.45;  // at most this much of the width
 QColor TopFace(const QColor& C) { return C.lighter(135); }
 QColor SideFace(const QColor& C) { return C.darker(140); }
 QColor Outline(const QColor& C) { return C.darker(220); }
+
+int SwatchSize(const QFontMetrics& Fm) { return Fm.ascent() * 3 / 4; }
+int LegendPad(int FontPixels) { return std::max(3, FontPixels / 3); }
+
+// Eliding measures fractional widths, so the whole-pixel advance can come
+// out a pixel short of what a label needs to stay whole.
+int TextWidth(const QFontMetrics& Fm, const QString& Text) { return Fm.horizontalAdvance(Text) + 2; }
+
+// Where a legend item's label goes, right of its colour swatch.
+QRect LegendTextRect(const QRect& Item, int Pad, int Swatch) {
+  const int left = Item.left() + Pad + Swatch + Pad;
+  return QRect(left, Item.top(), Item.left() + Item.width() - Pad - left, Item.height());
+}
 
 }  // namespace
 
@@ -39,6 +52,14 @@ QString TBarChart::BarMark(int Index) const {
   const double v = BarValue(Index);
   if (std::isfinite(v) && v == std::round(v) && std::fabs(v) < 1e15) return QString::number(qint64(v));
   return QString::number(v, 'g', 6);
+}
+
+QString TBarChart::LegendText(int Index) const { return LegendText(Layout(), Index); }
+
+QString TBarChart::LegendText(const TLayout& L, int Index) const {
+  const QFontMetrics fm(ChartFont(L.FontPixels));
+  const QRect text = LegendTextRect(L.LegendItems.at(Index), LegendPad(L.FontPixels), SwatchSize(fm));
+  return fm.elidedText(BarLabel(Index), Qt::ElideRight, text.width());
 }
 
 void TBarChart::SetDepthPercent(int Percent) {
@@ -81,10 +102,10 @@ TBarChart::TLayout TBarChart::Layout() const {
   for (;; --px) {
     const QFontMetrics fm(ChartFont(px));
     itemH = fm.height() + px / 4;
-    swatch = fm.ascent() * 3 / 4;
-    pad = std::max(3, px / 3);
+    swatch = SwatchSize(fm);
+    pad = LegendPad(px);
     int textW = 0;
-    for (const TBar& b : FBars) textW = std::max(textW, fm.horizontalAdvance(b.Label));
+    for (const TBar& b : FBars) textW = std::max(textW, TextWidth(fm, b.Label));
     legendW = pad + swatch + pad + textW + pad;
     const bool fits = n * itemH + 2 * pad <= h - 2 * margin && legendW <= w * LegendShare;
     if (fits || px == MinFontPixels) break;
@@ -184,8 +205,8 @@ void TBarChart::paintEvent(QPaintEvent*) {
   p.setPen(QColor(0x60, 0x60, 0x60));
   p.setBrush(Qt::white);
   p.drawRect(l.Legend.adjusted(0, 0, -1, -1));
-  const int pad = std::max(3, l.FontPixels / 3);
-  const int swatch = fm.ascent() * 3 / 4;
+  const int pad = LegendPad(l.FontPixels);
+  const int swatch = SwatchSize(fm);
   for (int i = 0; i < FBars.size(); ++i) {
     const QRect item = l.LegendItems[i];
     if (item.bottom() > l.Legend.bottom()) break;
@@ -193,8 +214,7 @@ void TBarChart::paintEvent(QPaintEvent*) {
     p.setPen(Outline(FBars[i].Color));
     p.setBrush(FBars[i].Color);
     p.drawRect(sw);
-    const QRect text(sw.right() + 1 + pad, item.top(), item.right() - sw.right() - 2 * pad, item.height());
     p.setPen(Qt::black);
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(FBars[i].Label, Qt::ElideRight, text.width()));
+    p.drawText(LegendTextRect(item, pad, swatch), Qt::AlignLeft | Qt::AlignVCenter, LegendText(l, i));
   }
 }

@@ -26,6 +26,9 @@ class TBarChart : public QWidget {
   QColor BarColor(int Index) const { return FBars.at(Index).Color; }
   // The value as it is written above the bar.
   QString BarMark(int Index) const;
+  // The label as the legend shows it at the current size: cut short with an
+  // ellipsis only when the legend has no room for it.
+  QString LegendText(int Index) const;
 
   // How deep the bars look, as a share of the space of one bar (0 = flat).
   void SetDepthPercent(int Percent);
@@ -60,6 +63,7 @@ class TBarChart : public QWidget {
     QColor Color;
   };
   QFont ChartFont(int Pixels) const;
+  QString LegendText(const TLayout& L, int Index) const;
 
   QVector<TBar> FBars;
   int FDepthPercent = 20;

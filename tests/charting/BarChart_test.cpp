@@ -162,6 +162,18 @@ TEST(BarChart, FlatWhenTheDepthIsOff) {
   EXPECT_EQ(c.Layout().Depth, 0);
 }
 
+TEST(BarChart, TheLabelsOfBothWindowsStayWholeAtTheirSizes) {
+  TBarChart results;
+  AddSix(results);
+  results.resize(313, 146);
+  TBarChart statistics;
+  for (const char* label : {"All questions", "New questions", "Showed already", "Learned already", "Unlearned yet"})
+    statistics.AddBar(label, 100);
+  statistics.resize(440, 230);
+  for (TBarChart* c : {&results, &statistics})
+    for (int i = 0; i < c->BarCount(); ++i) EXPECT_EQ(c->LegendText(i), c->BarLabel(i));
+}
+
 TEST(BarChart, LongLabelsAreShortenedNotSpilled) {
   TBarChart c;
   c.AddBar(QString(200, 'x'), 3);
@@ -170,6 +182,9 @@ TEST(BarChart, LongLabelsAreShortenedNotSpilled) {
   const TBarChart::TLayout l = c.Layout();
   EXPECT_LE(l.Legend.width(), 313 / 2);
   EXPECT_GT(l.Bars[0].width(), 10);
+  EXPECT_TRUE(c.LegendText(0).endsWith(QChar(0x2026)));
+  EXPECT_LT(c.LegendText(0).size(), 200);
+  EXPECT_EQ(c.LegendText(1), "y");
 }
 
 }  // namespace
