@@ -85,8 +85,13 @@ bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments,
     staged.clear();
   };
 
-  TLineReader in(std::move(bytes));
   const int32_t k = 2 + (WithComments ? 1 : 0) + (WithStatistics ? 3 : 0);
+  // One bucket per record from the start: growing a table of a million keys
+  // rehashes it many times over.
+  byQuestion.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n') / k + 1));
+  TLineReader in(std::move(bytes));
+  std::string label = "Questions imported ";
+  const size_t labelPrefix = label.size();
   int64_t line = 1 - k;
   bool yesToAll = false, cancelled = false;
   int32_t status = 0, rightInRow = 0, showCount = 0;
@@ -97,7 +102,9 @@ bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments,
     if (WithStatistics &&
         !(in.ReadIntegerLine(status) && in.ReadIntegerLine(rightInRow) && in.ReadIntegerLine(showCount)))
       break;
-    if (!pp.ProgressText("Questions imported " + std::to_string(staged.size()))) {
+    label.resize(labelPrefix);
+    label += std::to_string(staged.size());
+    if (!pp.ProgressText(label)) {
       cancelled = true;
       break;
     }
@@ -144,20 +151,30 @@ bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments,
 
   // Hand the records to the image in question order.
   if (!cancelled && staged.size() >= static_cast<size_t>(MinQuestions)) {
-    std::vector<uint32_t> order(staged.size());
-    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::sort(order.begin(), order.end(),
-              [&](uint32_t a, uint32_t b) { return Q(staged[a].data(), qfQuestion) < Q(staged[b].data(), qfQuestion); });
-    size_t added = 0;
-    for (; added < order.size(); ++added)
-      if (!image->Add(staged[order[added]].data(), dpAny)) break;
-    if (added < order.size()) {
+    // Each entry carries the question's first bytes, so most comparisons of
+    // the sort never follow a pointer into the heap.
+    struct TSortKey {
+      uint64_t Head;
+      std::string_view Question;
+      const uint8_t* Rec;
+    };
+    std::vector<TSortKey> order;
+    order.reserve(staged.size());
+    for (auto& r : staged) {
+      std::string_view q = Q(r.data(), qfQuestion);
+      uint64_t head = 0;
+      for (size_t i = 0; i < 8; ++i) head = head << 8 | (i < q.size() ? static_cast<uint8_t>(q[i]) : 0);
+      order.push_back({head, q, r.data()});
+    }
+    std::sort(order.begin(), order.end(), [](const TSortKey& a, const TSortKey& b) {
+      return a.Head != b.Head ? a.Head < b.Head : a.Question < b.Question;
+    });
+    std::vector<const void*> records;
+    records.reserve(order.size());
+    for (const TSortKey& e : order) records.push_back(e.Rec);
+    if (!image->AddAll(records)) {
       Show("Can't import from file \"" + AFileName + "\": there is no free memory");
-      cancelled = true;
-      // The image owns what it took; only the rest is freed here.
-      for (size_t i = added; i < order.size(); ++i)
-        DisposeQuestionTexts(staged[order[i]].data());
-      staged.clear();
+      cancelled = true;  // the image took nothing; freeStaged below releases it all
     }
   }
   const size_t read = staged.size();

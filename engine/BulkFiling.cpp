@@ -200,3 +200,23 @@ int32_t TRecordTable::AdoptInOrder(const std::vector<uint8_t*>& Blocks, bool Com
   }
   return Accepted;
 }
+
+bool TRecordTable::AddAll(const std::vector<const void*>& Recs) {
+  if (FRecordCount != 0) return false;
+  std::vector<uint8_t*> Blocks;
+  Blocks.reserve(Recs.size());
+  bool Ok = true;
+  for (const void* R : Recs) {
+    uint8_t* B = R ? NewRecordBlock() : nullptr;
+    if (!B) {
+      Ok = false;
+      break;
+    }
+    if (FRecordSize) std::memcpy(B, R, FRecordSize);
+    Blocks.push_back(B);
+  }
+  if (Ok && AdoptInOrder(Blocks, true) == static_cast<int32_t>(Blocks.size())) return true;
+  // The values still belong to the caller: free the blocks only.
+  for (uint8_t* B : Blocks) FreeRecordBlock(B);
+  return false;
+}

@@ -537,10 +537,17 @@ bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
 
 void TRecordTable::Clear() {
   if (OnProgressStart) OnProgressStart(FRecordCount);
+  if (FIndexes.empty()) return;
+  // As Delete(0, n) from the last record down, without taking each record out
+  // of the other indexes one at a time: they are emptied at once afterwards.
   for (int32_t n = FRecordCount - 1; n >= 0; --n) {
     if (OnProgressStep) OnProgressStep();
-    Delete(0, n);
+    uint8_t* Rec = FIndexes[0].Records->At(n);
+    ReleaseOwnedValues(Rec);
+    FreeRecordBlock(Rec);
   }
+  for (TIndexDesc& X : FIndexes) X.Records->Clear();
+  FRecordCount = 0;
 }
 
 void TRecordTable::DetachAll() {

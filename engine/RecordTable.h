@@ -148,6 +148,11 @@ public:
   // index holds an equal key or the table is full.
   bool Insert(int32_t Index, const void* Rec, TPlacement Placement, int32_t& Pos);
   bool Add(const void* Rec, TPlacement Placement = dpAny);
+  // Into an empty table: files Recs exactly where Recs.size() calls of
+  // Add(dpAny) in that order would, in one pass instead of one insertion at a
+  // time. All or nothing: false, with nothing taken over, when the table is
+  // not empty or any of those calls would be refused.
+  bool AddAll(const std::vector<const void*>& Recs);
   // Removes the record from every index and frees it with its owned values.
   virtual bool Delete(int32_t Index, int32_t Pos);
   // Zeroes the record's bytes, then Delete: owned values are not released.

@@ -329,6 +329,42 @@ TEST(RecordTable, PositionsMatchPlainBisection) {
   }
 }
 
+TEST(RecordTable, AddAllFilesAsSuccessiveAdds) {
+  // Statuses give long runs of equal keys in index 1; the questions arrive in
+  // random order and, in the last round, already sorted (as an import hands them).
+  for (uint32_t Seed = 1; Seed <= 3; ++Seed) {
+    std::mt19937 Rng(Seed);
+    std::vector<TDictRec> Recs;
+    for (int i = 0; i < 700; ++i)
+      Recs.emplace_back("k" + std::to_string(Seed == 3 ? 1000 + i : Rng()), static_cast<int32_t>(Rng() % 3));
+    auto One = MakeDict(3, 4), All = MakeDict(3, 4);
+    std::vector<const void*> Ptrs;
+    for (TDictRec& R : Recs) {
+      ASSERT_TRUE(One->Add(R.Data()));
+      Ptrs.push_back(R.Data());
+    }
+    std::vector<TDictRec> Copies;  // texts of their own for the second table
+    for (const void* P : Ptrs) Copies.emplace_back(QuestionOf(static_cast<const uint8_t*>(P)), StatusOf(static_cast<const uint8_t*>(P)));
+    std::vector<const void*> CopyPtrs;
+    for (TDictRec& C : Copies) CopyPtrs.push_back(C.Data());
+    ASSERT_TRUE(All->AddAll(CopyPtrs));
+    EXPECT_EQ(All->RecordCount(), One->RecordCount());
+    EXPECT_EQ(All->Capacity(), One->Capacity());
+    for (int32_t x = 0; x < 2; ++x) EXPECT_EQ(Questions(*All, x), Questions(*One, x)) << "index " << x;
+  }
+}
+
+TEST(RecordTable, AddAllIsAllOrNothing) {
+  auto T = MakeDict();
+  TDictRec A("same"), B("other"), C("same");
+  EXPECT_FALSE(T->AddAll({A.Data(), B.Data(), C.Data()}));  // the question index is unique
+  EXPECT_EQ(T->RecordCount(), 0);
+  ASSERT_TRUE(T->AddAll({A.Data(), B.Data()}));
+  EXPECT_FALSE(T->AddAll({C.Data()}));  // only into an empty table
+  EXPECT_EQ(T->RecordCount(), 2);
+  C.Dispose();  // refused twice: still the caller's
+}
+
 struct TMoveFixture : ::testing::Test {
   std::vector<int32_t> Events;  // outlives the tables, whose destruction reports to it
   std::unique_ptr<TRecordTable> Source = MakeDict(), Target = MakeDict();
