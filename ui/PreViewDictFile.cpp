@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -194,6 +194,9 @@ void TFormPreViewDictFile::showEvent(QShowEvent* Event) {
 }
 
 void TFormPreViewDictFile::btRefreshClick() {
+  // The scan pumps events: leaving edPath again meanwhile must not start a second one.
+  if (FScanning) return;
+  const QScopedValueRollback scanning(FScanning, true);
   FFilesFound = false;
   FFolder = AddTrailingBackslash(edPath->text().toStdString());
   const std::vector<TDictFileEntry> found = ScanDictionaryFolder(FFolder);

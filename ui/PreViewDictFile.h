@@ -73,6 +73,7 @@ class TFormPreViewDictFile : public QDialog {
 
   TFileDialog& FDialog;
   bool FFilesFound = false;
+  bool FScanning = false;
   std::string FFolder;
   std::vector<std::string> FDetails;
 };

@@ -15,11 +15,17 @@
 std::unique_ptr<TFormViewDict> TFormViewDict::Create(QWidget* Owner, const std::string& StartText, TSmartDict& Dict) {
   TQuestionInfo info;
   int32_t start = -1;
-  if (Dict.FindByPrefix(StartText, info) || Dict.IsValidIndex(info.Index))
+  const bool found = Dict.FindByPrefix(StartText, info);
+  // A text after the last question leaves the search without a question (and at
+  // position 0): the nearest question is the last one, not the first.
+  const bool pastEnd = !found && !StartText.empty() && info.Question.empty();
+  if (pastEnd)
+    start = Dict.LastIndex();
+  else if (found || Dict.IsValidIndex(info.Index))
     start = info.Index;
   else if (Dict.IsValidIndex(info.Index - 1))
     start = info.Index - 1;
-  if (start < 0) return nullptr;
+  if (!Dict.IsValidIndex(start)) return nullptr;
   std::unique_ptr<TFormViewDict> form(new TFormViewDict(Owner, Dict));
   form->ShowAt(start, false);
   return form;

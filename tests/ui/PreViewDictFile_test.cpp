@@ -269,6 +269,22 @@ TEST_F(ChooserTest, BreakingTheScanOffListsWhatWasFoundSorted) {
   EXPECT_TRUE(NameLessUpper(names[0], names[1]));
 }
 
+TEST_F(ChooserTest, LeavingThePathDuringAScanStartsNoSecondScan) {
+  Described("a.lxd", "A");
+  Described("b.lxd", "B");
+  auto f = Open(Folder());
+  std::vector<std::string> seen;
+  ProgressProcs().ProgressText = [&](const std::string& T) {
+    seen.push_back(T);
+    f->edPath->setModified(true);
+    Leave(f->edPath);  // the progress window pumps events while the scan runs
+    return true;
+  };
+  f->btRefreshClick();
+  EXPECT_EQ(seen, (std::vector<std::string>{"Dictionary files founded: 1", "Dictionary files founded: 2"}));
+  EXPECT_EQ(Column(*f, 0), (std::vector<std::string>{"a.lxd", "b.lxd"}));
+}
+
 TEST_F(ChooserTest, CancelWhileTheDictionaryMustBeChosenAsksAgain) {
   Described("x.lxd", "X");
   Described("y.lxd", "Y");

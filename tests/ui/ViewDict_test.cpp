@@ -64,7 +64,8 @@ TEST_F(ViewDictTest, FirstPageStartsAtTheStartText) {
       {"w12", 20},   // the first question starting with it
       {"w1055", 6},  // none starts with it: the next one in order
       {"", 0},
-      {"zzz", 0},  // past the end the search yields position 0
+      {"zzz", 29},  // after the last question: the last one
+      {"a", 0},     // before the first question: the first one
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Start);
