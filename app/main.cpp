@@ -1,0 +1,31 @@
+// The program entry: start-up before any window, the main window for the
+// run, and the end of the process once the window is gone.
+#include <QApplication>
+
+#include "dictionary/ProgressProcs.h"
+#include "platform/qt/StartUpServices.h"
+#include "ui/FormMain.h"
+#include "ui/LexidrillVisualLittle.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  // Hiding the window to the tray must not end the program.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QCoreApplication::setApplicationName("Lexidrill");
+  SetDefaultProgressProcs();
+  InstallVisualProgress();
+  if (!StartLexidrill()) {  // another copy runs
+    FinishLexidrill();
+    return 0;
+  }
+  int rc = 0;
+  {
+    TFormMain window;
+    PublishMainWindow(&window, [&window] { window.Tray().Activate(); });
+    window.ShowAtStart();
+    rc = QApplication::exec();
+    window.FormDestroy();
+  }
+  FinishLexidrill();
+  return rc;
+}
