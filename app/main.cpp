@@ -6,6 +6,7 @@
 #include "platform/qt/StartUpServices.h"
 #include "ui/FormMain.h"
 #include "ui/LexidrillVisualLittle.h"
+#include "ui/PreViewDictFile.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     FinishLexidrill();
     return 0;
   }
+  InstallDictionaryChooser();
   int rc = 0;
   {
     TFormMain window;

@@ -321,6 +321,9 @@ void TFormMain::EndWindowProgress() {
 
 bool TFormMain::Usable() const { return FDict && FDict->IsUsable(); }
 
+// A usable dictionary can still have given no question (too few different answers).
+bool TFormMain::QuestionShown() const { return Usable() && FCounters.Questions > 0; }
+
 void TFormMain::SetCounters(const TExamCounters& C) {
   const TExamCounters old = FCounters;
   FCounters = C;
@@ -362,6 +365,13 @@ bool TFormMain::NextQuestion() {
   }
   if (FCounters.Questions < Settings.MaxQCount)
     Prompt().Message("There is no more words in dictonary", dkInformation);
+  if (FCounters.Questions == 0) {
+    // Not even a first question: a new examination would fail the same way
+    // without end. The panels stay empty until a dictionary command.
+    FCard = TExamQuestion{};
+    ShowQuestion();
+    return false;
+  }
   if (!recorded) FDict->NextQuestion(FCard, true);
   ShowResults();
   NewExamination();
@@ -378,7 +388,7 @@ void TFormMain::ShowQuestion() {
 }
 
 void TFormMain::AnswerChosen(int Index) {
-  if (!Usable() || FBusy || Index < 0 || Index >= AnswerPanelCount()) return;
+  if (!QuestionShown() || FBusy || Index < 0 || Index >= AnswerPanelCount()) return;
   TExamCounters c = FCounters;
   const TChoiceResult r = ChooseVariant(FCard, c, Index);
   SetCounters(c);
@@ -393,7 +403,7 @@ void TFormMain::AnswerChosen(int Index) {
 }
 
 void TFormMain::TakeHint() {
-  if (!Usable() || FBusy) return;
+  if (!QuestionShown() || FBusy) return;
   TExamCounters c = FCounters;
   if (!::TakeHint(FCard, c)) return;
   SetCounters(c);
@@ -515,7 +525,7 @@ void TFormMain::PaintVariant(int Index) {
 }
 
 void TFormMain::Highlight(int Index, bool EvenWhenBusy) {
-  if ((FBusy && !EvenWhenBusy) || !Usable()) return;
+  if ((FBusy && !EvenWhenBusy) || !QuestionShown()) return;
   TPanel* p = AnswerPanel(Index);
   if (!p) return;
   if (!FCard.Variants[static_cast<size_t>(Index)].Tried) SetPanelLook(p, Settings.CurAHLFont, Settings.CurAHLBGColor);
@@ -523,7 +533,7 @@ void TFormMain::Highlight(int Index, bool EvenWhenBusy) {
 }
 
 void TFormMain::Unhighlight(int Index) {
-  if (FBusy || !Usable()) return;
+  if (FBusy || !QuestionShown()) return;
   TPanel* p = AnswerPanel(Index);
   if (!p) return;
   if (!FCard.Variants[static_cast<size_t>(Index)].Tried) SetPanelLook(p, Settings.CurAFont, Settings.CurABGColor);

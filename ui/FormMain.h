@@ -150,6 +150,7 @@ class TFormMain : public QMainWindow {
   int ClientHeightFor(int AnswersHeight) const;
   void StopEffect();
   bool Usable() const;
+  bool QuestionShown() const;
   void BeginWindowProgress(const std::string& Caption, int32_t Steps);
   void EndWindowProgress();
 

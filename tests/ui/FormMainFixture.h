@@ -54,13 +54,14 @@ class FormMainTest : public ::testing::Test {
   static std::string Q(int i) { return "q" + std::to_string(100 + i); }
   static std::string A(int i) { return "a" + std::to_string(100 + i); }
 
-  std::string MakeDict(const std::string& Name, int Count) {
+  // Count questions q100.. with answers a100.., or all with the answer Answer.
+  std::string MakeDict(const std::string& Name, int Count, const std::string& Answer = "") {
     const std::string file = (Dir / Name).string();
     TPrompt* shown = prompt_detail::Current();
     {
       TFakePrompt quiet;
       TSmartDict d(file, true);
-      for (int i = 0; i < Count; ++i) d.AddOrUpdateQuestion(Q(i), A(i), "");
+      for (int i = 0; i < Count; ++i) d.AddOrUpdateQuestion(Q(i), Answer.empty() ? A(i) : Answer, "");
       EXPECT_TRUE(d.SaveToFile(file, true));
     }
     SetPrompt(shown);

@@ -333,6 +333,23 @@ TEST_F(FormMainTest, AnUnusableDictionaryShowsEmptyPanelsAndIgnoresChoices) {
   EXPECT_EQ(StatusText(2), "Left 0");
 }
 
+TEST_F(FormMainTest, ADictionaryThatCannotGiveAFirstQuestionDoesNotLoopThroughExaminations) {
+  Settings.StartUpDict = MakeDict("same.lxd", 16, "same");
+  TFormMain& w = Make();
+  ASSERT_TRUE(w.Dict()->IsUsable());
+  EXPECT_TRUE(Results.empty());
+  EXPECT_EQ(w.Counters().Questions, 0);
+  EXPECT_TRUE(w.QuestionPanel()->text().isEmpty());
+  ASSERT_FALSE(Prompts.Shown.empty());
+  EXPECT_EQ(Prompts.Texts().back(), "There is no more words in dictonary");
+  const size_t shown = Prompts.Shown.size();
+  w.mnNewPlayClick();
+  EXPECT_EQ(Prompts.Shown.size(), shown + 2);  // the dictionary's reason and ours, once each
+  EXPECT_TRUE(Results.empty());
+  Click(0);
+  EXPECT_FALSE(w.Busy());
+}
+
 TEST_F(FormMainTest, FirstRunShowsTheAboutBoxAndAsksForTheDictionary) {
   Settings.ExecCount = 0;
   const std::string chosen = MakeDict("chosen.lxd", 16);
