@@ -203,6 +203,7 @@ void TFormPreViewDictFile::btRefreshClick() {
   const int keep = Files->currentRow();
   FDetails.clear();
   FDetails.reserve(found.size() * 3);
+  FNames.clear();
   Files->setUpdatesEnabled(false);
   Files->clearContents();
   Files->setRowCount(found.empty() ? 1 : static_cast<int>(found.size()));
@@ -212,6 +213,7 @@ void TFormPreViewDictFile::btRefreshClick() {
     FDetails.push_back(e.Description);
     FDetails.push_back(e.Author);
     FDetails.push_back(e.Comment);
+    FNames.push_back(e.Name);
     put(row, ColName, Text(e.Name));
     put(row, ColCount, QString::number(e.WordsCount));
     put(row, ColDescription, Text(FirstDescriptionLine(e.Description)));
@@ -275,8 +277,9 @@ void TFormPreViewDictFile::btOkClick() {
     Prompt().Message("No dictionary file had selected");
     return;
   }
-  const int row = std::max(Files->currentRow(), 0);
-  FDialog.FileName = FFolder + Files->item(row, ColName)->text().toStdString();
+  // The name as the folder holds it: a name that is no UTF-8 would not survive the grid's text.
+  const size_t row = static_cast<size_t>(std::clamp(Files->currentRow(), 0, static_cast<int>(FNames.size()) - 1));
+  FDialog.FileName = FFolder + FNames[row];
   accept();
 }
 

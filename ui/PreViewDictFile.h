@@ -76,6 +76,7 @@ class TFormPreViewDictFile : public QDialog {
   bool FScanning = false;
   std::string FFolder;
   std::vector<std::string> FDetails;
+  std::vector<std::string> FNames;  // of the rows, as the file system gave them
 };
 
 // Shows the chooser until a file is chosen or (unless MustChooseDictionary

@@ -123,6 +123,16 @@ TEST_F(ChooserTest, ListsDictionariesSortedByNameIgnoringCaseWithCountsAndDetail
   EXPECT_TRUE(Prompts.Shown.empty());
 }
 
+TEST_F(ChooserTest, OkGivesTheFileNameAsTheFolderHoldsIt) {
+  const std::string name = "caf\xe9.lxd";  // Latin-1, no UTF-8
+  Described(name, "Odd name");
+  auto f = Open(Folder());
+  ASSERT_TRUE(f->FilesFound());
+  f->btOkClick();
+  EXPECT_EQ(Dialog.FileName, Folder() + name);
+  EXPECT_TRUE(std::filesystem::exists(Dialog.FileName));
+}
+
 TEST_F(ChooserTest, MultiLineDescriptionShowsItsFirstLineInTheGridAndAllInTheMemo) {
   for (const std::string breakText : {"\r\n", "\n"}) {
     SCOPED_TRACE(breakText.size());
