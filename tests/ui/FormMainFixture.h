@@ -87,8 +87,13 @@ class FormMainTest : public ::testing::Test {
     Key = key.get();
     Timer = timer.get();
     Files = files.get();
-    parts.Tray = std::move(tray);
-    parts.HotKey = std::move(key);
+    if (!RealDesktop) {
+      parts.Tray = std::move(tray);
+      parts.HotKey = std::move(key);
+    } else {
+      Tray = nullptr;
+      Key = nullptr;
+    }
     parts.PauseTimer = std::move(timer);
     parts.OpenDialog = std::move(files);
     parts.Dialogs.ExamResults = [this](QWidget*, const TExamTotals& Totals) {
@@ -147,6 +152,7 @@ class FormMainTest : public ::testing::Test {
   TFakePrompt Prompts;
   TFakeSoundPlayer Sounds;
   bool TrayAvailable = true;
+  bool RealDesktop = false;  // the system tray and the X11 call-up key instead of fakes
   TFakeTray* Tray = nullptr;
   TFakeHotKey* Key = nullptr;
   TFakePauseTimer* Timer = nullptr;

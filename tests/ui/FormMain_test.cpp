@@ -2,10 +2,16 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
+#include <fstream>
 
 #include "FormMainFixture.h"
 #include "exam/SizeRule.h"
+#include "settings/CommandLine.h"
+#include "ui/HelpWindow.h"
+#include "ui/LexidrillVisualLittle.h"
 #include "ui/WinColors.h"
 
 namespace {
@@ -399,5 +405,102 @@ TEST_F(FormMainTest, MenuOffAndStatusOffKeepTheAnswersFitting) {
   QTest::keyClick(&w, Qt::Key_Down, Qt::ControlModifier);
   EXPECT_EQ(Settings.CurSizeY, 3);
 }
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormMainTest, EscHidesToTheTrayAndF1OpensTheHelpUntilTheEnd) {
+  std::ofstream(Dir / "lexidrill.hlp") << "<html><body><h1>Contents</h1></body></html>";
+  TFormMain& w = MakeShown();
+  QTest::keyClick(&w, Qt::Key_F1);
+  ASSERT_NE(HelpWindow(), nullptr);
+  EXPECT_TRUE(HelpWindow()->toPlainText().contains("Contents"));
+  QApplication::setActiveWindow(&w);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QTest::keyClick(&w, Qt::Key_Escape);
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_FALSE(w.Tray().PauseRunning());
+  w.FormDestroy();
+  QApplication::processEvents();
+  EXPECT_EQ(HelpWindow(), nullptr);
+}
+
+TEST_F(FormMainTest, TheContextMenuHoldsTheCommandsInOrder) {
+  TFormMain& w = Make();
+  QStringList names;
+  for (QAction* a : w.ContextMenu()->actions())
+    if (!a->isSeparator() && a->isVisible()) names << a->objectName();
+  EXPECT_EQ(names, QStringList({"pmnOptions", "pmnNewPlay", "pmnNewDict", "pmnNewItem", "Createnewdictionary1",
+                                "HelpTopics1", "pmnAbout"}));
+  // Its twins run the same handlers.
+  w.findChild<QAction*>("pmnAbout")->trigger();
+  EXPECT_EQ(Abouts, 1);
+}
+
+struct TProgressCase {
+  const char* Name;
+  bool Silent;
+};
+
+class FormMainProgress : public FormMainTest, public ::testing::WithParamInterface<TProgressCase> {
+ protected:
+  void TearDown() override {
+    FormMainTest::TearDown();
+    SetCommandLineArguments({});
+    ResetCommandLine();
+  }
+};
+
+TEST_P(FormMainProgress, DictionaryOperationsReportThroughTheRightBracket) {
+  SetCommandLineArguments(GetParam().Silent ? std::vector<std::string>{"/ORBISK"} : std::vector<std::string>{});
+  ResetCommandLine();
+  InstallVisualProgress();
+  std::vector<std::string> begun;
+  int quiet = 0, ends = 0, hiddenSteps = 0, steps = 0;
+  TProgressProcs& p = ProgressProcs();
+  auto begin = p.BeginProgress;
+  auto step = p.ProgressStep;
+  auto end = p.EndProgress;
+  p.BeginProgress = [&, begin](const std::string& Caption, int32_t Steps) {
+    begun.push_back(Caption + " " + std::to_string(Steps));
+    begin(Caption, Steps);
+  };
+  p.ProgressStep = [&, step](const std::string& Text, int32_t Min, int32_t Max, int32_t Position) {
+    if (Window) {  // not while the window is made: it is not shown yet
+      ++steps;
+      if (!Window->isVisible()) ++hiddenSteps;
+    }
+    step(Text, Min, Max, Position);
+  };
+  p.EndProgress = [&, end] {
+    ++ends;
+    end();
+  };
+  auto quietBegin = p.QuietBegin;
+  p.QuietBegin = [&, quietBegin](uint8_t Kind, const std::string& A, const std::string& B) {
+    ++quiet;
+    quietBegin(Kind, A, B);
+  };
+  const std::string other = MakeDict("other.lxd", 16);
+  TFormMain& w = MakeShown();
+  w.ChangeDictionary(other);
+  EXPECT_TRUE(w.isVisible());
+  w.FormDestroy();
+  if (GetParam().Silent) {
+    EXPECT_TRUE(begun.empty());
+    EXPECT_EQ(quiet, 3);
+  } else {
+    EXPECT_EQ(begun, (std::vector<std::string>{"Opening dictionary 1", "Changing dictionary 3", "Closing dictionary 2"}));
+    EXPECT_EQ(quiet, 0);
+    EXPECT_EQ(ends, 3);
+    EXPECT_GT(steps, 0);
+    EXPECT_EQ(hiddenSteps, steps);  // the window was out of sight behind every progress window
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FormMainProgress,
+                         ::testing::Values(TProgressCase{"Window", false}, TProgressCase{"Silent", true}),
+                         [](const auto& I) { return std::string(I.param.Name); });
 
 }  // namespace
