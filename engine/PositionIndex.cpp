@@ -155,6 +155,13 @@ void TPositionIndex::RemoveAt(int32_t Pos) {
   AfterRemoval(Chunk);
 }
 
+void TPositionIndex::SetKeyAt(int32_t Pos, uint64_t Key) {
+  int32_t Chunk, Offset;
+  Locate(Pos, Chunk, Offset);
+  FChunks[Chunk]->Items[Offset].Key = Key;
+  if (Offset == 0) FFirsts[Chunk].Key = Key;
+}
+
 void TPositionIndex::AfterRemoval(int32_t Chunk) {
   // Keeps the number of chunks proportional to the records after many removals.
   if (FSizes[Chunk] >= MaxChunk / 8) return;

@@ -24,7 +24,7 @@ public:
     int32_t Id = 0;  // stable while the chunk lives; FOrdinal[Id] is its place
   };
 
-  static constexpr int32_t MaxChunk = 256;
+  static constexpr int32_t MaxChunk = 512;
 
   // Slot: which back-reference slot before each record block this index uses
   // (slot s is the pointer at ((TChunk**)Rec)[-1 - s]).
@@ -38,6 +38,8 @@ public:
   const TEntry& EntryAt(int32_t Pos) const;
   void InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key);
   void RemoveAt(int32_t Pos);
+  // The key prefix kept beside the reference at Pos (Pos must be in range).
+  void SetKeyAt(int32_t Pos, uint64_t Key);
   int32_t PositionOf(const uint8_t* Rec) const;  // the record must be in this index
   // Replaces the contents with Ordered (bulk build).
   void Assign(const std::vector<uint8_t*>& Ordered, const std::function<uint64_t(const uint8_t*)>& KeyOf);

@@ -451,6 +451,7 @@ bool TRecordTable::MakeRoom() {
 bool TRecordTable::FindPlaces(const void* Rec, TPlacement Placement) {
   for (int32_t i = 0; i < IndexCount(); ++i) {
     TIndexDesc& X = FIndexes[i];
+    if (X.Kept) continue;
     int32_t Lo, Hi;
     bool Found = EqualRange(i, Rec, Lo, Hi);
     if (Found && (X.Flags & ixUnique)) return false;
@@ -465,8 +466,14 @@ bool TRecordTable::FindPlaces(const void* Rec, TPlacement Placement) {
 void TRecordTable::FileBlock(uint8_t* Block) {
   MakeRoom();
   for (int32_t i = 0; i < IndexCount(); ++i)
-    FIndexes[i].Records->InsertAt(FIndexes[i].InsertPosition, Block, KeyPrefix(i, Block));
+    if (!FIndexes[i].Kept) FIndexes[i].Records->InsertAt(FIndexes[i].InsertPosition, Block, KeyPrefix(i, Block));
   ++FRecordCount;
+}
+
+bool TRecordTable::StaysAt(int32_t Index, int32_t Pos, const uint8_t* Rec) const {
+  const TPositionIndex& R = *FIndexes[Index].Records;
+  if (Pos > 0 && Compare(Index, R.At(Pos - 1), Rec) >= 0) return false;
+  return Pos + 1 >= R.Count() || Compare(Index, R.At(Pos + 1), Rec) > 0;
 }
 
 bool TRecordTable::FileAt(uint8_t* Block, TPlacement Placement) {
@@ -516,10 +523,26 @@ bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
   if (typeid(*this) == typeid(TRecordTable)) {
     // Same outcome as Detach then Add, re-using the block: take the record out
     // of every index, then file it anew among the others.
-    for (int32_t j = 0; j < IndexCount(); ++j)
-      FIndexes[j].Records->RemoveAt(j == Index ? Pos : PositionOf(j, Rec));
+    // In a unique index a key that still sorts between its neighbours would be
+    // filed back at the same place: there the record just stays.
+    for (int32_t j = 0; j < IndexCount(); ++j) {
+      TIndexDesc& X = FIndexes[j];
+      int32_t P = j == Index ? Pos : PositionOf(j, Rec);
+      X.Kept = (X.Flags & ixUnique) && StaysAt(j, P, Rec);
+      if (X.Kept) {
+        X.InsertPosition = P;
+        X.Records->SetKeyAt(P, KeyPrefix(j, Rec));
+      } else {
+        X.Records->RemoveAt(P);
+      }
+    }
     --FRecordCount;
-    if (FileAt(Rec, Placement)) return true;
+    const bool Filed = FileAt(Rec, Placement);
+    for (TIndexDesc& X : FIndexes) {
+      if (X.Kept && !Filed) X.Records->RemoveAt(X.InsertPosition);
+      X.Kept = false;
+    }
+    if (Filed) return true;
     FreeRecordBlock(Rec);  // refused: its values stay with the caller, as after a Detach
     return false;
   }

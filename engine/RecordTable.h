@@ -225,6 +225,7 @@ protected:
     std::unique_ptr<TPositionIndex> Records;
     uint16_t Flags = 0;
     int32_t InsertPosition = 0;  // scratch of Insert
+    bool Kept = false;           // scratch of Update: the record stays where it is
     // Order-preserving 64-bit prefix of the leading key parts, kept beside
     // each reference: unequal prefixes decide a comparison on their own,
     // equal exact ones mean equal keys.
@@ -251,6 +252,8 @@ private:
   bool FindPlaces(const void* Rec, TPlacement Placement);
   void FileBlock(uint8_t* Block);
   bool FileAt(uint8_t* Block, TPlacement Placement);
+  // Whether Rec, at Pos of a unique index, still sorts strictly between its neighbours.
+  bool StaysAt(int32_t Index, int32_t Pos, const uint8_t* Rec) const;
   // Files record blocks, given in the order of successive Add(dpAny) calls,
   // into an empty table exactly where those calls would put them. Returns how
   // many of those calls would succeed; only when all would, and Commit is set,

@@ -301,9 +301,20 @@ TEST(RecordTable, PositionsMatchPlainBisection) {
         int32_t Pos = static_cast<int32_t>(Rng() % T->RecordCount());
         uint8_t* Rec = T->RecordAt(Index, Pos);
         SetLongIntAt(Rec, 3 * RefSize, static_cast<int32_t>(Rng() % Statuses));
+        // Half the updates also change the question: it may stay between its
+        // neighbours, move, or meet an equal question and be refused.
+        PText OldQuestion = nullptr;
+        if (Rng() % 2) {
+          OldQuestion = TextAt(Rec, 0);
+          SetRefAt(Rec, 0, NewTextFrom("k" + std::to_string(Rng() % 2000)));
+        }
         std::vector<uint8_t> Now(Rec, Rec + T->RecordSize());
-        ASSERT_TRUE(M.Update(Index, Pos, Now.data(), P));
-        ASSERT_TRUE(T->Update(Index, Pos, P));
+        bool InModel = M.Update(Index, Pos, Now.data(), P);
+        bool InTable = T->Update(Index, Pos, P);
+        ASSERT_EQ(InModel, InTable);
+        if (!InTable)
+          for (int k = 0; k < 3; ++k) DisposeText(TextAt(Now.data(), k * RefSize));
+        DisposeText(OldQuestion);
       }
       ASSERT_EQ(T->RecordCount(), M.Count());
       if (Step % 50 != 0) continue;
