@@ -4,6 +4,7 @@
 
 #include "dictionary/ProgressProcs.h"
 #include "platform/qt/StartUpServices.h"
+#include "ui/AppIcon.h"
 #include "ui/FormMain.h"
 #include "ui/LexidrillVisualLittle.h"
 #include "ui/PreViewDictFile.h"
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   InstallDictionaryChooser();
+  // Every window and the tray take this icon; it needs InstallDir, known only now.
+  QApplication::setWindowIcon(LexidrillIcon());
+  QGuiApplication::setDesktopFileName("lexidrill");
   int rc = 0;
   {
     TFormMain window;
