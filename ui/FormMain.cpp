@@ -257,8 +257,12 @@ void TFormMain::FormCreate() {
     for (int i = 0; i < 4; ++i) ShowCounter(i);
     ApplySettings();
     OpenDictionary(Settings.StartUpDict);
-    if (Settings.MainFormX != 65535 && Settings.MainFormY != 65535) {
-      move(Settings.MainFormX, Settings.MainFormY);
+    // A stored place on no screen (one that was unplugged, say) would leave
+    // the window where nobody can see it: it is centred instead.
+    const QPoint stored(Settings.MainFormX, Settings.MainFormY);
+    if (Settings.MainFormX != 65535 && Settings.MainFormY != 65535 &&
+        QGuiApplication::screenAt(stored + QPoint(width() / 2, 8))) {
+      move(stored);
     } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
       const QRect area = screen->availableGeometry();
       move(area.center() - QPoint(width() / 2, height() / 2));
@@ -623,6 +627,13 @@ void TFormMain::RequestSize(int Width, int Height) {
 
 void TFormMain::ApplyUserResize() {
   if (FDestroyed || size() == FAcceptedSize) return;
+  if (size() == FRefusedSize) {
+    // The window manager gave the same size again instead of the step's
+    // size: take it rather than ask for ever.
+    FAcceptedSize = size();
+    return;
+  }
+  FRefusedSize = size();
   RequestSize(width(), height());
 }
 
@@ -653,6 +664,8 @@ void TFormMain::resizeEvent(QResizeEvent* Event) {
     FAcceptedSize = size();
   else if (size() != FAcceptedSize)
     TimerResize->start();
+  else
+    FRefusedSize = QSize();
 }
 
 void TFormMain::closeEvent(QCloseEvent* Event) {

@@ -182,5 +182,6 @@ class TFormMain : public QMainWindow {
   QColor FSavedFontColor, FSavedBackground;
   bool FLayoutLock = false;
   QSize FAcceptedSize;  // the size the resize rule last gave the window
+  QSize FRefusedSize;   // a size the user gave that the rule already answered
   bool FDestroyed = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBrowser>
@@ -222,6 +223,25 @@ TEST_F(FormMainTest, SizeKeysAndUserResizesGoThroughTheSizeRule) {
   EXPECT_EQ(w.width(), MinFormWidth + 8);
 }
 
+TEST_F(FormMainTest, ASizeTheWindowManagerKeepsGivingIsTakenInTheEnd) {
+  TFormMain& w = MakeShown();
+  const int h = w.height();
+  w.resize(w.width(), h + 5);
+  w.ApplyUserResize();
+  EXPECT_EQ(w.height(), h);
+  // The window manager puts its size back instead of ours.
+  w.resize(w.width(), h + 5);
+  w.ApplyUserResize();
+  EXPECT_EQ(w.height(), h + 5);
+  w.ApplyUserResize();
+  EXPECT_EQ(w.height(), h + 5);
+  EXPECT_EQ(Settings.CurSizeY, 2);
+  // A new drag is ruled again.
+  w.resize(w.width(), h + 10);
+  w.ApplyUserResize();
+  EXPECT_EQ(w.height(), h + 5);
+}
+
 TEST_F(FormMainTest, NarrowStatusPanelsShortenTheirTexts) {
   Settings.CurSizeX = MinFormWidth;
   TFormMain& w = MakeShown();
@@ -239,6 +259,17 @@ TEST_F(FormMainTest, NarrowStatusPanelsShortenTheirTexts) {
   w.RequestSize(600, w.height());
   EXPECT_EQ(StatusText(1), "Questions 1");
   EXPECT_EQ(StatusText(0), "Attempts 1");
+}
+
+TEST_F(FormMainTest, TheWindowTakesItsStoredPlaceWhenThatIsOnAScreen) {
+  Settings.MainFormX = 30;
+  Settings.MainFormY = 40;
+  EXPECT_EQ(Make().pos(), QPoint(30, 40));
+  Window.reset();
+  Settings.MainFormX = 30000;
+  TFormMain& w = Make();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(w.geometry().center()));
 }
 
 TEST_F(FormMainTest, ClosingDuringAnEffectKeepsTheDictionary) {
