@@ -328,6 +328,14 @@ TEST_F(FormMainTest, CreatingADictionaryAddsTheExtensionAndRefusesTheOpenOne) {
             "Dictionary successfully created in file \"" + (Dir / "fresh.lxd").string() + "\". Do you want to open it?");
   EXPECT_EQ(Prompts.Shown.back().Buttons, unsigned(dbOk | dbCancel));
   EXPECT_EQ(Settings.StartUpDict, DictFile);
+  // A name with an extension is taken as it is; OK opens the new dictionary.
+  Files->Answer = (Dir / "fresh2.dat").string();
+  Prompts.Answers = {dbOk};
+  w.mnCreateDictClick();
+  EXPECT_TRUE(std::filesystem::exists(Dir / "fresh2.dat"));
+  EXPECT_EQ(w.Dict()->FileName, (Dir / "fresh2.dat").string());
+  EXPECT_EQ(Settings.StartUpDict, (Dir / "fresh2.dat").string());
+  w.ChangeDictionary(DictFile);
 
   std::string upper = DictFile;
   upper.replace(upper.size() - 9, 5, "WORDS");
