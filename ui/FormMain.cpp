@@ -797,4 +797,8 @@ void TFormMain::mnDictionaryOptionsClick() {
 
 void TFormMain::Help1Click() { ShowHelp(QString::fromStdString(InstallDir() + "lexidrill.hlp")); }
 
-void TFormMain::mnAboutClick() { FDialogs.About(this); }
+void TFormMain::mnAboutClick() {
+  // On a first run the window is not placed yet; a box centred on it would
+  // open in a corner of the screen.
+  FDialogs.About(isVisible() ? this : nullptr);
+}

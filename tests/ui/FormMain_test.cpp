@@ -118,6 +118,28 @@ TEST_F(FormMainTest, AWrongPanelIsDisabledKeepsItsLookAndPassesTheFocusOn) {
   EXPECT_GT(bluest, 200);
 }
 
+TEST_F(FormMainTest, AFocusedVariantIsHighlightedWithTheSelectionSound) {
+  Settings.Sounds[seAnswerSelection].Enabled = true;
+  TFormMain& w = MakeShown();
+  TPanel* a = w.AnswerPanel(1);
+  TPanel* b = w.AnswerPanel(2);
+  const int before = Played(seAnswerSelection);
+  QTest::mouseMove(a);  // the mouse gives the focus
+  ASSERT_TRUE(a->hasFocus());
+  EXPECT_EQ(a->Background(), WinColor(Settings.CurAHLBGColor));
+  EXPECT_EQ(Played(seAnswerSelection), before + 1);
+  EXPECT_TRUE(Sounds.NoStops.back());
+  b->setFocus();
+  EXPECT_EQ(a->Background(), WinColor(Settings.CurABGColor));
+  EXPECT_EQ(b->Background(), WinColor(Settings.CurAHLBGColor));
+  // While a blink runs the focus moves without either.
+  ClickQuestion();
+  const int during = Played(seAnswerSelection);
+  a->setFocus();
+  EXPECT_EQ(Played(seAnswerSelection), during);
+  EXPECT_NE(a->Background(), WinColor(Settings.CurAHLBGColor));
+}
+
 TEST_F(FormMainTest, ChoicesAndHintsDuringAnEffectAreDropped) {
   Settings.EftIncorrACount = 2;
   TFormMain& w = MakeShown();
