@@ -16,15 +16,15 @@ enum class TWave {
 };
 
 struct TNote {
-  double Start = 0;       // seconds from the start of the sound
-  double Length = 0.1;    // seconds
-  double Freq = 440;      // Hz at the start
-  double FreqEnd = 0;     // Hz at the end (0: no glide)
+  double Start = 0;         // seconds from the start of the sound
+  double Length = 0.1;      // seconds
+  double Freq = 440;        // Hz at the start
+  double FreqEnd = 0;       // Hz at the end (0: no glide)
   TWave Wave = TWave::wvSine;
-  double Gain = 1;        // relative loudness within the sound
-  double Decay = 0;       // seconds for the level to fall to 1/e; 0 holds it
-  double VibratoRate = 0; // Hz
-  double VibratoDepth = 0;// Hz either side
+  double Gain = 1;          // relative loudness within the sound
+  double Decay = 0;         // seconds for the level to fall to 1/e; 0 holds it
+  double VibratoRate = 0;   // Hz
+  double VibratoDepth = 0;  // Hz either side
 };
 
 class TSound {
