@@ -111,4 +111,25 @@ TEST(EventSoundFiles, EveryEventSoundsDifferent) {
   EXPECT_EQ(samples.size(), 15u);
 }
 
+// Zero crossings per second: for these tonal sounds, twice the pitch.
+double CrossingsPerSecond(const TWav& W) {
+  int crossings = 0;
+  for (size_t i = 1; i < W.Samples(); ++i) crossings += (W.Sample(i - 1) < 0) != (W.Sample(i) < 0);
+  return crossings / W.Seconds();
+}
+
+// The five results, "super good" to "very bad", sound lower and lower.
+TEST(EventSoundFiles, ResultSoundsFallFromBestToWorst) {
+  Settings = TSettings();
+  Settings.InstallDir = BuildPath();
+  double previous = 1e9;
+  for (int i = 10; i <= 14; ++i) {
+    const TWav w = ParseWav(ReadBytes(DefaultSoundFile(i)));
+    ASSERT_TRUE(w.Valid) << i;
+    const double pitch = CrossingsPerSecond(w);
+    EXPECT_LT(pitch, previous) << "sound " << i;
+    previous = pitch;
+  }
+}
+
 }  // namespace
