@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QString>
+#include <algorithm>
 
 #include "settings/Settings.h"
 
