@@ -470,10 +470,11 @@ void TRecordTable::FileBlock(uint8_t* Block) {
   ++FRecordCount;
 }
 
-bool TRecordTable::StaysAt(int32_t Index, int32_t Pos, const uint8_t* Rec) const {
+bool TRecordTable::StaysAt(int32_t Index, int32_t Pos, const uint8_t* Rec, uint64_t KP) const {
+  // The neighbours' key prefixes decide most of it without touching their records.
   const TPositionIndex& R = *FIndexes[Index].Records;
-  if (Pos > 0 && Compare(Index, R.At(Pos - 1), Rec) >= 0) return false;
-  return Pos + 1 >= R.Count() || Compare(Index, R.At(Pos + 1), Rec) > 0;
+  if (Pos > 0 && CompareEntry(Index, R.EntryAt(Pos - 1), KP, Rec) >= 0) return false;
+  return Pos + 1 >= R.Count() || CompareEntry(Index, R.EntryAt(Pos + 1), KP, Rec) > 0;
 }
 
 bool TRecordTable::FileAt(uint8_t* Block, TPlacement Placement) {
@@ -528,10 +529,11 @@ bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
     for (int32_t j = 0; j < IndexCount(); ++j) {
       TIndexDesc& X = FIndexes[j];
       int32_t P = j == Index ? Pos : PositionOf(j, Rec);
-      X.Kept = (X.Flags & ixUnique) && StaysAt(j, P, Rec);
+      const uint64_t KP = X.Flags & ixUnique ? KeyPrefix(j, Rec) : 0;
+      X.Kept = (X.Flags & ixUnique) && StaysAt(j, P, Rec, KP);
       if (X.Kept) {
         X.InsertPosition = P;
-        X.Records->SetKeyAt(P, KeyPrefix(j, Rec));
+        X.Records->SetKeyAt(P, KP);
       } else {
         X.Records->RemoveAt(P);
       }

@@ -253,7 +253,7 @@ private:
   void FileBlock(uint8_t* Block);
   bool FileAt(uint8_t* Block, TPlacement Placement);
   // Whether Rec, at Pos of a unique index, still sorts strictly between its neighbours.
-  bool StaysAt(int32_t Index, int32_t Pos, const uint8_t* Rec) const;
+  bool StaysAt(int32_t Index, int32_t Pos, const uint8_t* Rec, uint64_t KeyPrefix) const;
   // Files record blocks, given in the order of successive Add(dpAny) calls,
   // into an empty table exactly where those calls would put them. Returns how
   // many of those calls would succeed; only when all would, and Commit is set,
