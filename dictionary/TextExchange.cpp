@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_map>
+#include <functional>
 #include <vector>
 
 #include "dictionary/ProgressProcs.h"
@@ -63,6 +63,65 @@ bool TSmartDict::ExportToText(const std::string& AFileName, bool WithComments, b
   return true;
 }
 
+namespace {
+
+// The questions read so far, found by hashing: open addressing over indexes
+// into the staged records, whose texts it does not copy.
+class TQuestionSet {
+ public:
+  static constexpr uint32_t None = UINT32_MAX;
+  using TQuestionAt = std::function<std::string_view(uint32_t)>;
+
+  TQuestionSet(size_t Expected, TQuestionAt QuestionAt) : FQuestionAt(std::move(QuestionAt)) {
+    size_t n = 16;
+    while (n < Expected * 2) n <<= 1;
+    FSlots.assign(n, TSlot{0, None});
+  }
+  uint32_t Find(std::string_view Question) const {
+    const uint32_t h = Hash(Question);
+    for (size_t i = h & (FSlots.size() - 1);; i = (i + 1) & (FSlots.size() - 1)) {
+      const TSlot& s = FSlots[i];
+      if (s.Index == None) return None;
+      if (s.Hash == h && FQuestionAt(s.Index) == Question) return s.Index;
+    }
+  }
+  // Index's question must not be in the set yet.
+  void Add(uint32_t Index) {
+    if ((FUsed + 1) * 2 > FSlots.size()) Grow();
+    Place({Hash(FQuestionAt(Index)), Index});
+    ++FUsed;
+  }
+  void Clear() {
+    FSlots.clear();
+    FSlots.shrink_to_fit();
+    FUsed = 0;
+  }
+
+ private:
+  struct TSlot {
+    uint32_t Hash;
+    uint32_t Index;
+  };
+  static uint32_t Hash(std::string_view S) { return static_cast<uint32_t>(std::hash<std::string_view>{}(S)); }
+  void Place(TSlot Slot) {
+    size_t i = Slot.Hash & (FSlots.size() - 1);
+    while (FSlots[i].Index != None) i = (i + 1) & (FSlots.size() - 1);
+    FSlots[i] = Slot;
+  }
+  void Grow() {
+    std::vector<TSlot> old(FSlots.size() * 2, TSlot{0, None});
+    old.swap(FSlots);
+    for (const TSlot& s : old)
+      if (s.Index != None) Place(s);
+  }
+
+  TQuestionAt FQuestionAt;
+  std::vector<TSlot> FSlots;
+  size_t FUsed = 0;
+};
+
+}  // namespace
+
 bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments, bool WithStatistics, bool Replace) {
   std::string bytes;
   if (!ReadWholeFile(AFileName, bytes)) {
@@ -79,16 +138,18 @@ bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments,
   // The records read so far, in file order; the image table takes them over
   // in one pass once the file is read. Questions are found by hashing.
   std::vector<std::array<uint8_t, QuestionRecordSize>> staged;
-  std::unordered_map<std::string_view, size_t> byQuestion;
   auto freeStaged = [&] {
     for (auto& r : staged) DisposeQuestionTexts(r.data());
     staged.clear();
   };
 
   const int32_t k = 2 + (WithComments ? 1 : 0) + (WithStatistics ? 3 : 0);
-  // One bucket per record from the start: growing a table of a million keys
-  // rehashes it many times over.
-  byQuestion.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n') / k + 1));
+  // Room for the records from the start (up to a million: a file of empty
+  // lines must not reserve gigabytes), so they are not copied and rehashed
+  // many times over while they come.
+  const size_t expected = std::min<size_t>(std::count(bytes.begin(), bytes.end(), '\n') / k + 1, 1 << 20);
+  staged.reserve(expected);
+  TQuestionSet byQuestion(expected, [&](uint32_t i) { return Q(staged[i].data(), qfQuestion); });
   TLineReader in(std::move(bytes));
   std::string label = "Questions imported ";
   const size_t labelPrefix = label.size();
@@ -110,8 +171,8 @@ bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments,
     }
     if (status < qsNew || status > qsLearning || rightInRow < 0 || showCount < 0) status = rightInRow = showCount = 0;
     line += k;
-    auto found = byQuestion.find(question);
-    if (found == byQuestion.end()) {
+    const uint32_t found = byQuestion.Find(question);
+    if (found == TQuestionSet::None) {
       if (staged.size() >= static_cast<size_t>(MaxTableRecords)) {
         Show("Can't import from file \"" + AFileName + "\": too many questions. Please, reduce it");
         cancelled = true;
@@ -123,10 +184,10 @@ bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments,
       SetRefAt(r.data(), QOffset(qfAnswer), NewTextFrom(answer));
       SetRefAt(r.data(), QOffset(qfComment), NewTextFrom(comment));
       SetStatistics(r.data(), status, rightInRow, showCount);
-      byQuestion.emplace(Q(r.data(), qfQuestion), staged.size() - 1);
+      byQuestion.Add(static_cast<uint32_t>(staged.size() - 1));
       continue;
     }
-    uint8_t* r = staged[found->second].data();
+    uint8_t* r = staged[found].data();
     const std::string stored(Q(r, qfAnswer));
     if (stored.find(answer) != std::string::npos) continue;
     TDialogButton reply = dbYes;
@@ -147,7 +208,7 @@ bool TSmartDict::ImportFromText(const std::string& AFileName, bool WithComments,
     }
     ReplaceText(r, QOffset(qfAnswer), CutText(stored + ", " + answer));
   }
-  byQuestion.clear();
+  byQuestion.Clear();
 
   // Hand the records to the image in question order.
   if (!cancelled && staged.size() >= static_cast<size_t>(MinQuestions)) {

@@ -191,8 +191,10 @@ int32_t TRecordTable::AdoptInOrder(const std::vector<uint8_t*>& Blocks, bool Com
     Scratch.ForEach([&](uint8_t* R) { Orders[x].push_back(R); });
   }
   if (Accepted < static_cast<int32_t>(Blocks.size()) || !Commit) return Accepted;
-  for (int32_t x = 0; x < IndexCount(); ++x)
+  for (int32_t x = 0; x < IndexCount(); ++x) {
     FIndexes[x].Records->Assign(Orders[x], [&](const uint8_t* R) { return KeyPrefix(x, R); });
+    std::vector<uint8_t*>().swap(Orders[x]);  // lowers the peak of a large load
+  }
   FRecordCount = N;
   if (N > FCapacity) {
     int64_t Steps = (static_cast<int64_t>(N) - FCapacity + FGrowthStep - 1) / FGrowthStep;

@@ -189,7 +189,7 @@ void TPositionIndex::Assign(const std::vector<uint8_t*>& Ordered,
   for (size_t i = 0; i < Ordered.size(); i += FillChunk) {
     auto Ch = std::make_unique<TChunk>();
     size_t End = std::min(Ordered.size(), i + FillChunk);
-    Ch->Items.reserve(MaxChunk + 1);
+    Ch->Items.reserve(End - i);  // a loaded table is mostly read: its chunks grow when edited
     for (size_t k = i; k < End; ++k) {
       Ch->Items.push_back({KeyOf(Ordered[k]), Ordered[k]});
       SlotOf(Ordered[k]) = Ch.get();
