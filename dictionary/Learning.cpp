@@ -178,15 +178,18 @@ void TSmartDict::RecordWrong(std::string_view Question) {
 
 void TSmartDict::SweepGroup(int32_t Status, uint8_t Value) {
   if (!IsUsable()) return;
-  for (;;) {
-    // Just after the last question of the group: the one with the largest RightInRow.
-    int32_t p = StatusBound(*Table, Status + 1, INT32_MIN);
-    if (p <= 0) return;
+  // Just after the last question of the group: the one with the largest RightInRow.
+  int32_t p = StatusBound(*Table, Status + 1, INT32_MIN);
+  while (p > 0) {
     uint8_t* r = Table->RecordAt(1, p - 1);
     if (QInt(r, qfStatus) != Status || QInt(r, qfRightInRow) < Value) return;
     SetQInt(r, qfRightInRow, 0);
     SetQInt(r, qfStatus, qsLearned);
     Table->Update(1, p - 1, dpAny);
+    // Index 1 sorts by status first: a question filed among the learned ones
+    // after the group ends it one place earlier; filed before it, the group
+    // still ends where it did.
+    if (qsLearned > Status) --p;
   }
 }
 
