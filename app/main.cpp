@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "dictionary/ProgressProcs.h"
+#include "platform/qt/EndSignals.h"
 #include "platform/qt/StartUpServices.h"
 #include "ui/AppIcon.h"
 #include "ui/FormMain.h"
@@ -25,12 +26,20 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(LexidrillIcon());
   QGuiApplication::setDesktopFileName("lexidrill");
   int rc = 0;
+  // Logout or shutdown ends the program as its Exit command does; until the
+  // settings are written, a signal is only noted.
+  TFormMain* running = nullptr;
+  TEndSignals endSignals([&running] {
+    if (running) running->close();
+  });
   {
     TFormMain window;
+    running = &window;
     PublishMainWindow(&window, [&window] { window.Tray().Activate(); });
     window.ShowAtStart();
     rc = QApplication::exec();
     window.FormDestroy();
+    running = nullptr;
   }
   FinishLexidrill();
   return rc;
