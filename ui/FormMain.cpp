@@ -30,6 +30,7 @@
 #include "settings/FileDialogs.h"
 #include "settings/Settings.h"
 #include "settings/Sounds.h"
+#include "settings/UserCopy.h"
 #include "ui/HelpWindow.h"
 #include "ui/Panel.h"
 #include "ui/SettingsLook.h"
@@ -688,7 +689,10 @@ bool TFormMain::eventFilter(QObject* Watched, QEvent* Event) {
 
 void TFormMain::OpenDictionary(const std::string& FileName) {
   FDict.reset();
-  FDict = std::make_unique<TSmartDict>(FileName, false);
+  // One the user cannot save into is opened as the user's own copy.
+  const std::string Name = DictionaryToOpen(FileName);
+  FDict = std::make_unique<TSmartDict>(Name, false);
+  if (Name != FileName) Settings.StartUpDict = Name;
   NewExamination();
 }
 
@@ -696,8 +700,8 @@ void TFormMain::ChangeDictionary(const std::string& FileName) {
   StopEffect();
   BeginWindowProgress("Changing dictionary", 3);
   FDict.reset();
-  OpenDictionary(FileName);
   Settings.StartUpDict = FileName;
+  OpenDictionary(FileName);
   EndWindowProgress();
 }
 
