@@ -22,8 +22,12 @@ std::string UserDictionaryFolder() {
 std::string DictionaryToOpen(const std::string& FileName, const std::function<bool(const std::string&)>& CanWrite) {
   std::error_code E;
   if (!fs::is_regular_file(FileName, E) || CanWrite(ExtractFilePath(FileName))) return FileName;
-  const std::string Folder = UserDictionaryFolder();
-  const std::string Copy = Folder + fs::path(FileName).filename().string();
+  // The copy mirrors the whole path below the user's folder, so dictionaries
+  // of one name in different folders never share a copy.
+  const fs::path Source = fs::absolute(FileName, E).lexically_normal();
+  if (E) return FileName;
+  const std::string Copy = UserDictionaryFolder() + Source.relative_path().string();
+  const std::string Folder = ExtractFilePath(Copy);
   if (fs::equivalent(FileName, Copy, E)) return FileName;
   if (fs::exists(Copy, E)) return Copy;
   // Through a temporary name, so that a copy cut short is never taken for the dictionary.

@@ -15,7 +15,8 @@ bool FolderIsWritable(const std::string& Folder);
 std::string UserDictionaryFolder();
 
 // FileName itself when its folder can be written or the file does not
-// exist; otherwise the user's copy of the same name, made now (and told once)
-// when there is none yet. FileName when no copy can be made.
+// exist; otherwise the user's copy, at the same path below
+// UserDictionaryFolder(), made now (and told once) when there is none yet.
+// FileName when no copy can be made.
 std::string DictionaryToOpen(const std::string& FileName,
                              const std::function<bool(const std::string& Folder)>& CanWrite = FolderIsWritable);

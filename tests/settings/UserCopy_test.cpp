@@ -55,7 +55,7 @@ TEST_F(UserCopy, AWritableOrMissingDictionaryOpensWhereItIs) {
 }
 
 TEST_F(UserCopy, AReadOnlyDictionaryIsCopiedOnceAndTheCopyOpensAfterwards) {
-  const fs::path Copy = Root / "data" / "Kelvane" / "Lexidrill" / "lexidrill.lxd";
+  const fs::path Copy = Root / "data" / "Kelvane" / "Lexidrill" / Original.relative_path();
   EXPECT_EQ(DictionaryToOpen(Original.string(), AllButInstallWritable), Copy.string());
   EXPECT_EQ(Contents(Copy), "statistics of the shipped file");
   ASSERT_EQ(Prompt.Shown.size(), 1u);
@@ -67,6 +67,17 @@ TEST_F(UserCopy, AReadOnlyDictionaryIsCopiedOnceAndTheCopyOpensAfterwards) {
   EXPECT_EQ(DictionaryToOpen(Original.string(), AllButInstallWritable), Copy.string());
   EXPECT_EQ(Contents(Copy), "the user's statistics");
   EXPECT_EQ(Prompt.Shown.size(), 1u);
+}
+
+TEST_F(UserCopy, DictionariesOfOneNameInTwoFoldersKeepTwoCopies) {
+  fs::create_directories(Root / "install" / "Other");
+  const fs::path Second = Root / "install" / "Other" / "lexidrill.lxd";
+  Write(Second, "another dictionary");
+  const std::string A = DictionaryToOpen(Original.string(), AllButInstallWritable);
+  const std::string B = DictionaryToOpen(Second.string(), AllButInstallWritable);
+  EXPECT_NE(A, B);
+  EXPECT_EQ(Contents(A), "statistics of the shipped file");
+  EXPECT_EQ(Contents(B), "another dictionary");
 }
 
 TEST_F(UserCopy, NoCopyPossibleOpensTheOriginal) {
