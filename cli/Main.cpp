@@ -123,19 +123,31 @@ int Finish(TOpenDict& D, bool Ok) {
 
 int CmdCreate(const TArgs& A) { return CreateDictionaryFile(A.Positional[0]) ? ExitOk : ExitFailed; }
 
+void PrintInfo(const std::string& File, const TDictInfo& Info, int NTK, int UTK, int32_t Records, bool Usable,
+               const TDictSummary& S) {
+  std::printf("file: %s\ndescription: %s\nauthor: %s\ncomment: %s\nntk: %d\nutk: %d\nwords-count: %d\n", File.c_str(),
+              FirstLine(Info.Description).c_str(), Info.Author.c_str(), FirstLine(Info.Comment).c_str(), NTK, UTK,
+              Info.WordsCount);
+  std::printf("questions: %d\nusable: %s\nall: %d\nnew: %d\nshowed: %d\nlearned: %d\nunlearned: %d\n", Records,
+              Usable ? "yes" : "no", S.AllQuestions, S.NewQuestions, S.ShowedAlready, S.LearnedAlready,
+              S.UnlearnedYet);
+}
+
 int CmdInfo(const TArgs& A) {
+  // A sound, usable file is counted as it is read; any other is opened, so
+  // that its messages are shown as the program shows them.
+  TDictCensus c;
+  if (TakeCensus(A.Positional[0], c)) {
+    PrintInfo(A.Positional[0], c.Info, c.NTK, c.UTK, c.Records, true, c.Summary);
+    return ExitOk;
+  }
   TOpenDict d(A.Positional[0]);
   if (!d.Loaded()) return ExitFailed;
   TDictInfo info;
   d.Dict.GetInfo(info);
   TDictSummary s;
   d.Dict.GetSummary(s);
-  std::printf("file: %s\ndescription: %s\nauthor: %s\ncomment: %s\nntk: %d\nutk: %d\nwords-count: %d\n",
-              d.Dict.FileName.c_str(), FirstLine(info.Description).c_str(), info.Author.c_str(),
-              FirstLine(info.Comment).c_str(), d.Dict.NTK, d.Dict.UTK, info.WordsCount);
-  std::printf("questions: %d\nusable: %s\nall: %d\nnew: %d\nshowed: %d\nlearned: %d\nunlearned: %d\n",
-              d.Dict.RecordCount(), d.Dict.IsUsable() ? "yes" : "no", s.AllQuestions, s.NewQuestions,
-              s.ShowedAlready, s.LearnedAlready, s.UnlearnedYet);
+  PrintInfo(d.Dict.FileName, info, d.Dict.NTK, d.Dict.UTK, d.Dict.RecordCount(), d.Dict.IsUsable(), s);
   return ExitOk;
 }
 

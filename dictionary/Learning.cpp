@@ -13,7 +13,6 @@ using namespace rec;
 
 namespace {
 
-constexpr uint8_t MaxThreshold = 10;
 // Random tries for one wrong variant before the remaining answers are scanned.
 constexpr int VariantTries = 32;
 

@@ -148,6 +148,42 @@ void TSmartDict::LoadFromFile(const std::string& AFileName) {
   }
 }
 
+bool TakeCensus(const std::string& FileName, TDictCensus& Census) {
+  Census = TDictCensus{};
+  std::unique_ptr<TFileStream> file = TFileStream::Open(FileName, fmRead);
+  if (!file || PeekFirstTable(*file) != ftParameters) return false;
+  TParametersBox params;
+  if (!params.ReadFrom(*file, false)) return false;
+  GetDictInfo(&params, Census.Info);
+  // As the constructor applies them after loading (a byte, as SetNTK takes it).
+  Census.NTK = static_cast<uint8_t>(Census.Info.NTK);
+  Census.UTK = static_cast<uint8_t>(Census.Info.UTK);
+  if (Census.NTK == 0 || Census.NTK > MaxThreshold || Census.UTK == 0 || Census.UTK > MaxThreshold) return false;
+  // Opening sweeps with 10 first, then with the stored thresholds: a question
+  // ends up learned when its run of right answers reaches the lower one.
+  int32_t ofNew = 0, fresh = 0, learned = 0;
+  bool filable = false;
+  auto table = TRecordTable::Scan(*file, [&](const uint8_t* r) {
+    ++Census.Records;
+    const int32_t status = QInt(r, qfStatus), row = QInt(r, qfRightInRow);
+    if ((status == qsNew && row >= Census.NTK) || (status == qsLearning && row >= Census.UTK)) {
+      ++learned;
+    } else {
+      ofNew += status == qsNew;
+      fresh += status == qsNew && row == 0;
+      learned += status == qsLearned;
+    }
+  }, filable);
+  if (!table || !filable || !HasQuestionStructure(*table) || Census.Records < MinQuestions) return false;
+  TDictSummary& s = Census.Summary;
+  s.AllQuestions = Census.Records;
+  s.NewQuestions = fresh;
+  s.LearnedAlready = learned;
+  s.ShowedAlready = ofNew - fresh;
+  s.UnlearnedYet = s.AllQuestions - s.ShowedAlready - s.NewQuestions - s.LearnedAlready;
+  return true;
+}
+
 bool TSmartDict::SaveToFile(const std::string& AFileName, bool Release) {
   if (!Table) return false;
   const bool silent = IsSilentMode();

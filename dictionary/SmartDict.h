@@ -28,6 +28,8 @@ enum TQuestionStatus : int32_t { qsNew = 0, qsLearned = 1, qsLearning = 2 };
 
 // The fewest questions of a usable dictionary, and the most answer variants.
 constexpr int32_t MinQuestions = 16;
+// The learning thresholds NTK and UTK run from 1 to this.
+constexpr uint8_t MaxThreshold = 10;
 
 // A copy of one question.
 struct TQuestionInfo {
@@ -73,6 +75,23 @@ class TStdRandom final : public TRandomSource {
   uint64_t FSeed = 0;
   std::mt19937_64 FEngine{std::random_device{}()};
 };
+
+// What opening a dictionary file would show of it: its description, its
+// thresholds, its record count and the counts of the statistics chart.
+struct TDictCensus {
+  TDictInfo Info;
+  uint8_t NTK = 0;
+  uint8_t UTK = 0;
+  int32_t Records = 0;
+  TDictSummary Summary;
+};
+
+// Takes the census in one pass over the file, without building its table:
+// for a look at a large dictionary. False whenever opening it would have
+// more to say (it cannot be read as it is, it is not usable, a threshold is
+// out of range, or its questions would not file as they stand); open it as
+// a TSmartDict then, which also shows why.
+bool TakeCensus(const std::string& FileName, TDictCensus& Census);
 
 class TSmartDict {
  public:

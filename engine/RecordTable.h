@@ -128,6 +128,15 @@ public:
   static std::unique_ptr<TRecordTable> LoadQuiet(TByteStream& S);
   // As LoadQuiet, but fails when the file holds more than MaxRecords records.
   static std::unique_ptr<TRecordTable> LoadAtMost(TByteStream& S, int32_t MaxRecords);
+  // Reads a table file as Load does but keeps no record: each is handed to
+  // Visit and released. Visit sees the fixed fields; of the owned values only
+  // those that unique keys are made of (the others are null). The result has
+  // the file's definitions and no records, or is nil where Load would fail on
+  // the file's bytes. Filable says whether Load would also have filed every
+  // record: false when a unique index would refuse one, or where one pass in
+  // file order cannot tell.
+  using TVisitProc = std::function<void(const uint8_t* Rec)>;
+  static std::unique_ptr<TRecordTable> Scan(TByteStream& S, const TVisitProc& Visit, bool& Filable);
 
   // Writes the table as one table file (version 4) at the stream's current
   // position, index-0 order. False when any write is short or fails.

@@ -1,6 +1,7 @@
 #include "engine/TableFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <typeinfo>
@@ -62,6 +63,11 @@ public:
 
   bool Read(void* Out, size_t N) {
     if (!FBuffered) return FStream.Read(Out, N) == N;
+    if (FEnd - FPos >= N) {  // the common case: all of it in the buffer
+      if (N) std::memcpy(Out, FBuf.data() + FPos, N);
+      FPos += N;
+      return true;
+    }
     auto* Dst = static_cast<uint8_t*>(Out);
     while (N) {
       if (FPos == FEnd) {
@@ -84,9 +90,20 @@ public:
   }
 
   template <typename T>
-  bool Get(T& V) { return Read(&V, sizeof V); }
+  bool Get(T& V) {
+    if (FBuffered && FEnd - FPos >= sizeof V) {  // a copy of known size: no call
+      std::memcpy(&V, FBuf.data() + FPos, sizeof V);
+      FPos += sizeof V;
+      return true;
+    }
+    return Read(&V, sizeof V);
+  }
 
   bool Skip(size_t N) {
+    if (FBuffered && FEnd - FPos >= N) {
+      FPos += N;
+      return true;
+    }
     uint8_t Tmp[256];
     while (N) {
       size_t Take = std::min(N, sizeof Tmp);
@@ -247,8 +264,15 @@ bool TRecordTable::Save(TByteStream& S) {
 
 class TTableReader {
 public:
+  // With Scan set, records are handed to it instead of being kept.
+  struct TScan {
+    const TRecordTable::TVisitProc& Visit;
+    bool& Filable;
+  };
+
   static std::unique_ptr<TRecordTable> Read(TInput& In, const TProgressStepProc& Step,
-                                            const TProgressStartProc& Start, int32_t Limit, int Depth) {
+                                            const TProgressStartProc& Start, int32_t Limit, int Depth,
+                                            const TScan* Scan = nullptr) {
     // Header up to the definitions.
     int64_t Mark = In.Tell();
     uint8_t Head[5];
@@ -284,7 +308,9 @@ public:
       for (const TFieldDesc& F : T->FFields)
         if (Ok && F.Code == fcLongInt) Ok = In.Skip(2);
     }
-    if (Ok) Ok = ReadRecords(In, *T, Step, std::max(RecordCount, 0), Depth, Blocks);
+    if (Ok)
+      Ok = Scan ? VisitRecords(In, *T, std::max(RecordCount, 0), Depth, *Scan)
+                : ReadRecords(In, *T, Step, std::max(RecordCount, 0), Depth, Blocks);
     if (Ok) Ok = T->AdoptInOrder(Blocks, true) == static_cast<int32_t>(Blocks.size());
     uint8_t End;
     if (Ok) Ok = In.Get(End);
@@ -348,6 +374,88 @@ private:
     return true;
   }
 
+  // The records of a scan, one at a time: two scratch records, this one and
+  // the one before, so that each unique index can be seen to rise strictly
+  // (then filing them all would be refused nowhere). Owned values that no
+  // unique key is made of are stepped over without being made.
+  static bool VisitRecords(TInput& In, TRecordTable& T, int32_t Count, int Depth, const TScan& Scan) {
+    const TBlockLayout Layout = TBlockLayout::Of(T, T.Flags & tfPacked);
+    if (Layout.FileSize == 0 && T.FOwned.empty() && Count > (1 << 16)) return false;
+    if (Count > MaxRecordCount) Scan.Filable = false;
+    std::vector<int32_t> Unique;
+    std::vector<bool> Keep(T.FOwned.size(), false);
+    for (int32_t x = 0; x < T.IndexCount(); ++x) {
+      if (!(T.FIndexes[x].Flags & ixUnique)) continue;
+      Unique.push_back(x);
+      for (int32_t k = 0; k < T.FIndexes[x].ActiveParts; ++k)
+        for (size_t o = 0; o < T.FOwned.size(); ++o)
+          if (T.FOwned[o].Offset == T.FIndexes[x].KeyParts[k].Offset) Keep[o] = true;
+    }
+    std::vector<uint8_t> FileBlock(Layout.FileSize);
+    std::vector<uint8_t> Scratch[2] = {std::vector<uint8_t>(T.FRecordSize + 1u), std::vector<uint8_t>(T.FRecordSize + 1u)};
+    // Key texts of each scratch record live in buffers of the scan, not on the heap.
+    std::vector<std::array<uint8_t, 256>> Texts(2 * T.FOwned.size());
+    bool Made = false;  // whether any value of a record is on the heap
+    for (size_t o = 0; o < T.FOwned.size(); ++o) Made = Made || (Keep[o] && T.FOwned[o].Code != fcText);
+    auto Release = [&](uint8_t* Rec) {
+      if (!Made) return;
+      for (size_t o = 0; o < T.FOwned.size(); ++o)
+        if (Keep[o] && T.FOwned[o].Code == fcText) SetRefAt(Rec, T.FOwned[o].Offset, nullptr);
+      T.ReleaseOwnedValues(Rec);
+    };
+    int Side = 1;  // Scratch[Side] is the record being read
+    bool HavePrev = false, Ok = true;
+    for (int32_t i = 0; i < Count && Ok; ++i) {
+      uint8_t* Cur = Scratch[Side].data();
+      const uint8_t* Prev = Scratch[1 - Side].data();
+      if (!In.Read(FileBlock.data(), FileBlock.size())) {
+        Ok = false;
+        break;
+      }
+      std::memset(Cur, 0, T.FRecordSize);
+      for (const TBlockLayout::TRun& Run : Layout.Runs) std::memcpy(Cur + Run.Mem, FileBlock.data() + Run.File, Run.Len);
+      for (size_t o = 0; o < T.FOwned.size() && Ok; ++o) {
+        const TOwnedField& O = T.FOwned[o];
+        if (Keep[o] && O.Code == fcText) {
+          uint8_t* Text = Texts[static_cast<size_t>(Side) * T.FOwned.size() + o].data();
+          Ok = In.Get(Text[0]) && In.Read(Text + 1, Text[0]);
+          if (Ok) SetRefAt(Cur, O.Offset, Text);
+        } else {
+          Ok = Keep[o] ? ReadOwned(In, O.Code, Cur + O.Offset, Depth) : SkipOwned(In, O.Code, Depth);
+        }
+      }
+      if (Ok) {
+        if (HavePrev)
+          for (int32_t x : Unique)
+            if (T.Compare(x, Cur, Prev) <= 0) Scan.Filable = false;
+        Scan.Visit(Cur);
+      }
+      if (HavePrev) Release(Scratch[1 - Side].data());
+      Side = 1 - Side;
+      HavePrev = true;
+    }
+    if (HavePrev) Release(Scratch[1 - Side].data());
+    return Ok;
+  }
+
+  // An owned value read and dropped at once; texts are only stepped over.
+  static bool SkipOwned(TInput& In, uint8_t Code, int Depth) {
+    if (Code == fcText) {
+      uint8_t Len;
+      return In.Get(Len) && In.Skip(Len);
+    }
+    if (Code == fcCText) {
+      int32_t Len;
+      if (!In.Get(Len) || Len < 0) return false;
+      int64_t Left = In.Left();
+      return !(Left >= 0 && Len > Left) && In.Skip(static_cast<size_t>(Len));
+    }
+    uint8_t Slot[RefSize] = {};
+    if (!ReadOwned(In, Code, Slot, Depth)) return false;
+    delete static_cast<TRecordTable*>(RefAt(Slot, 0));
+    return true;
+  }
+
   static bool ReadOwned(TInput& In, uint8_t Code, uint8_t* Slot, int Depth) {
     if (Code == fcText) {
       uint8_t Text[256];
@@ -396,6 +504,15 @@ std::unique_ptr<TRecordTable> TRecordTable::Load(TByteStream& S, TProgressStepPr
 }
 
 std::unique_ptr<TRecordTable> TRecordTable::LoadQuiet(TByteStream& S) { return Load(S, nullptr, nullptr); }
+
+std::unique_ptr<TRecordTable> TRecordTable::Scan(TByteStream& S, const TVisitProc& Visit, bool& Filable) {
+  Filable = true;
+  TInput In(S);
+  const TTableReader::TScan Scan{Visit, Filable};
+  auto T = TTableReader::Read(In, nullptr, nullptr, -1, 0, &Scan);
+  if (T && !In.Finish()) T.reset();
+  return T;
+}
 
 std::unique_ptr<TRecordTable> TRecordTable::LoadAtMost(TByteStream& S, int32_t MaxRecords) {
   TInput In(S);

@@ -200,14 +200,19 @@ TEST(TableFile, ProgressOfLoad) {
   L->OnProgressStart = nullptr;
 }
 
-TEST(TableFile, RefusedRecordFailsTheLoadAfterReportingWhatWasFiled) {
-  // Two records with the same question in the unique index.
+// Sound bytes that cannot be filed: two records with the same question in the unique index.
+std::vector<uint8_t> DuplicateQuestionFile() {
   auto F = Header(4, DictStructure(), DictIndexes(), 10, 10, 3, tfPacked);
   for (const char* Q : {"a", "b", "a"}) {
     Append(F, std::string(12, '\0'));
     Append(F, Bytes({1, Q[0], 0, 0}));
   }
   F.push_back(0xFF);
+  return F;
+}
+
+TEST(TableFile, RefusedRecordFailsTheLoadAfterReportingWhatWasFiled) {
+  auto F = DuplicateQuestionFile();
   TMemoryStream S(F);
   std::vector<int32_t> Starts;
   EXPECT_FALSE(TRecordTable::Load(S, nullptr, [&](int32_t N) { Starts.push_back(N); }));
@@ -422,6 +427,84 @@ TEST(TableFile, RandomRoundTrips) {
       for (int32_t p = 0; p < L->RecordCount(); ++p)
         ASSERT_EQ(Image(*L, L->RecordAt(x, p)), Image(*T, M.At(x, p)->data())) << "index " << x << " pos " << p;
   }
+}
+
+}  // namespace
+
+namespace {
+
+struct TScanned {
+  std::unique_ptr<TRecordTable> Table;
+  bool Filable = false;
+  std::vector<std::string> Questions;
+  std::vector<int32_t> Statuses;
+  int Answers = 0;  // answers seen: owned values no unique key needs are never made
+};
+
+TScanned ScanBytes(const std::vector<uint8_t>& File) {
+  TScanned R;
+  TMemoryStream S(File);
+  R.Table = TRecordTable::Scan(S, [&](const uint8_t* Rec) {
+    R.Questions.push_back(QuestionOf(Rec));
+    R.Statuses.push_back(StatusOf(Rec));
+    R.Answers += TextAt(Rec, RefSize) != nullptr;
+  }, R.Filable);
+  return R;
+}
+
+TEST(TableScan, SeesWhatLoadFiles) {
+  std::mt19937 Rng(9);
+  auto T = MakeDict();
+  for (int i = 0; i < 300; ++i) AddDict(*T, "q" + std::to_string(Rng()), static_cast<int32_t>(Rng() % 3));
+  for (bool Packed : {false, true}) {
+    T->SetPacked(Packed);
+    TMemoryStream S;
+    ASSERT_TRUE(T->Save(S));
+    TScanned Seen = ScanBytes(S.Bytes());
+    ASSERT_TRUE(Seen.Table);
+    EXPECT_TRUE(Seen.Filable);
+    EXPECT_EQ(Seen.Table->RecordCount(), 0);
+    EXPECT_EQ(Seen.Table->StructureDef(), T->StructureDef());
+    EXPECT_EQ(Seen.Questions, Questions(*T, 0));
+    std::vector<int32_t> Statuses;
+    for (int32_t p = 0; p < T->RecordCount(); ++p) Statuses.push_back(StatusOf(T->RecordAt(0, p)));
+    EXPECT_EQ(Seen.Statuses, Statuses);
+    EXPECT_EQ(Seen.Answers, 0);
+  }
+}
+
+TEST(TableScan, FailsWhereLoadFailsOnTheBytes) {
+  // Every cut of a file with nested tables and every owned kind.
+  auto T = Nested();
+  TMemoryStream S;
+  ASSERT_TRUE(T->Save(S));
+  const std::vector<uint8_t> File = S.Bytes();
+  for (size_t Len = 0; Len <= File.size(); ++Len) {
+    std::vector<uint8_t> Cut(File.begin(), File.begin() + static_cast<std::ptrdiff_t>(Len));
+    TMemoryStream L(Cut);
+    const bool Loads = TRecordTable::LoadQuiet(L) != nullptr;
+    TMemoryStream V(Cut);
+    bool Filable = false;
+    int Seen = 0;
+    const bool Scans = TRecordTable::Scan(V, [&](const uint8_t*) { ++Seen; }, Filable) != nullptr;
+    EXPECT_EQ(Scans, Loads) << "cut at " << Len;
+    if (Scans) {
+      EXPECT_TRUE(Filable) << "cut at " << Len;
+    }
+    if (Len == File.size()) {
+      EXPECT_EQ(Seen, 3);
+    }
+  }
+}
+
+TEST(TableScan, TellsWhenLoadWouldRefuseARecord) {
+  auto F = DuplicateQuestionFile();
+  TMemoryStream L(F);
+  EXPECT_FALSE(TRecordTable::LoadQuiet(L));
+  TScanned Seen = ScanBytes(F);
+  ASSERT_TRUE(Seen.Table);
+  EXPECT_FALSE(Seen.Filable);
+  EXPECT_EQ(Seen.Questions, (std::vector<std::string>{"a", "b", "a"}));
 }
 
 }  // namespace
