@@ -156,31 +156,38 @@ private:
 // Collects writes in a buffer; any short write marks the output failed.
 class TOutput {
 public:
-  explicit TOutput(TByteStream& S) : FStream(S) { FBuf.reserve(1 << 16); }
+  explicit TOutput(TByteStream& S) : FStream(S), FBuf(1 << 16) {}
   void Put(const void* P, size_t N) {
-    if (FBuf.size() + N > FBuf.capacity()) Flush();
-    if (N >= FBuf.capacity()) {
-      FOk = FOk && FStream.Write(P, N) == N;
-      return;
+    if (FUsed + N > FBuf.size()) {
+      Flush();
+      if (N >= FBuf.size()) {
+        FOk = FOk && FStream.Write(P, N) == N;
+        return;
+      }
     }
-    const auto* B = static_cast<const uint8_t*>(P);
-    FBuf.insert(FBuf.end(), B, B + N);
+    if (N) std::memcpy(FBuf.data() + FUsed, P, N);
+    FUsed += N;
   }
   template <typename T>
-  void PutValue(T V) { Put(&V, sizeof V); }
+  void PutValue(T V) {
+    if (FUsed + sizeof V > FBuf.size()) Flush();
+    std::memcpy(FBuf.data() + FUsed, &V, sizeof V);  // of known size: no call
+    FUsed += sizeof V;
+  }
   void PutText(const std::string& S) {
     PutValue(static_cast<uint8_t>(S.size()));
     Put(S.data(), S.size());
   }
   bool Flush() {
-    if (!FBuf.empty()) FOk = FOk && FStream.Write(FBuf.data(), FBuf.size()) == FBuf.size();
-    FBuf.clear();
+    if (FUsed) FOk = FOk && FStream.Write(FBuf.data(), FUsed) == FUsed;
+    FUsed = 0;
     return FOk;
   }
 
 private:
   TByteStream& FStream;
   std::vector<uint8_t> FBuf;
+  size_t FUsed = 0;
   bool FOk = true;
 };
 
