@@ -70,28 +70,36 @@ bool TLineReader::ReadLine(std::string& Line) {
   Line.clear();
   const size_t n = FText.size();
   if (FPos >= n) return false;
+  const char* t = FText.data();
   while (FPos < n) {
-    char c = FText[FPos];
-    if (c == '\n') {
+    // The bytes up to the next CR or LF go in as one piece.
+    size_t end = FPos;
+    while (end < n && t[end] != '\n' && t[end] != '\r') ++end;
+    if (end > FPos) {
+      const size_t room = MaxLineLength - Line.size();
+      if (end - FPos > room) {  // too long: stopped where the byte over the limit is
+        Line.append(t + FPos, room);
+        FPos += room;
+        return false;
+      }
+      Line.append(t + FPos, end - FPos);
+      FPos = end;
+      if (FPos >= n) break;
+    }
+    if (t[FPos] == '\n') {
       ++FPos;
       return true;
     }
-    if (c == '\r') {
-      if (FPos + 1 >= n) {
-        FPos = n;
-        return false;  // a CR as the very last byte loses the line
-      }
-      char next = FText[FPos + 1];
-      FPos += 2;
-      if (next == '\n') return true;
-      if (Line.size() > MaxLineLength - 2) return false;
-      Line += c;
-      Line += next;
-      continue;
+    if (FPos + 1 >= n) {
+      FPos = n;
+      return false;  // a CR as the very last byte loses the line
     }
-    if (Line.size() >= MaxLineLength) return false;
-    Line += c;
-    ++FPos;
+    const char next = t[FPos + 1];
+    FPos += 2;
+    if (next == '\n') return true;
+    if (Line.size() > MaxLineLength - 2) return false;
+    Line += '\r';
+    Line += next;
   }
   return !Line.empty();
 }
