@@ -9,3 +9,15 @@ struct TDictSummary {
   int32_t LearnedAlready = 0;  // qsLearned
   int32_t UnlearnedYet = 0;    // everything else
 };
+
+// The chart's counts from the questions of a usable dictionary: All of them,
+// OfNew with status new, Fresh of those never answered right, Learned.
+inline TDictSummary SummaryOf(int32_t All, int32_t OfNew, int32_t Fresh, int32_t Learned) {
+  TDictSummary s;
+  s.AllQuestions = All;
+  s.NewQuestions = Fresh;
+  s.LearnedAlready = Learned;
+  s.ShowedAlready = OfNew - Fresh;
+  s.UnlearnedYet = All - s.ShowedAlready - s.NewQuestions - s.LearnedAlready;
+  return s;
+}

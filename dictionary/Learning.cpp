@@ -220,10 +220,6 @@ int32_t TSmartDict::CountByStatus(int32_t Status) const {
 void TSmartDict::GetSummary(TDictSummary& Summary) const {
   Summary = TDictSummary{};
   if (!IsUsable()) return;
-  Summary.NewQuestions = StatusBound(*Table, qsNew, 1) - StatusBound(*Table, qsNew, 0);
-  Summary.AllQuestions = QuestionCount();
-  Summary.LearnedAlready = CountByStatus(qsLearned);
-  Summary.ShowedAlready = CountByStatus(qsNew) - Summary.NewQuestions;
-  Summary.UnlearnedYet =
-      Summary.AllQuestions - Summary.ShowedAlready - Summary.NewQuestions - Summary.LearnedAlready;
+  Summary = SummaryOf(QuestionCount(), CountByStatus(qsNew), StatusBound(*Table, qsNew, 1) - StatusBound(*Table, qsNew, 0),
+                      CountByStatus(qsLearned));
 }

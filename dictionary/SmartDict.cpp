@@ -175,12 +175,7 @@ bool TakeCensus(const std::string& FileName, TDictCensus& Census) {
     }
   }, filable);
   if (!table || !filable || !HasQuestionStructure(*table) || Census.Records < MinQuestions) return false;
-  TDictSummary& s = Census.Summary;
-  s.AllQuestions = Census.Records;
-  s.NewQuestions = fresh;
-  s.LearnedAlready = learned;
-  s.ShowedAlready = ofNew - fresh;
-  s.UnlearnedYet = s.AllQuestions - s.ShowedAlready - s.NewQuestions - s.LearnedAlready;
+  Census.Summary = SummaryOf(Census.Records, ofNew, fresh, learned);
   return true;
 }
 

@@ -353,23 +353,36 @@ private:
     T.FreeRecordBlock(B);
   }
 
+  // Records that take no bytes on file cost memory without any evidence in
+  // the file; a corrupt count must not turn that into gigabytes.
+  static bool Plausible(const TBlockLayout& Layout, const TRecordTable& T, int32_t Count) {
+    return !(Layout.FileSize == 0 && T.FOwned.empty() && Count > (1 << 16));
+  }
+
+  // The fixed fields of the next record into Rec, its references null.
+  static bool ReadFixed(TInput& In, const TBlockLayout& Layout, std::vector<uint8_t>& FileBlock, uint8_t* Rec) {
+    if (!In.Read(FileBlock.data(), FileBlock.size())) return false;
+    for (const TBlockLayout::TRun& Run : Layout.Runs) std::memcpy(Rec + Run.Mem, FileBlock.data() + Run.File, Run.Len);
+    for (uint16_t Off : Layout.RefOffsets) SetRefAt(Rec, Off, nullptr);
+    return true;
+  }
+
   static bool ReadRecords(TInput& In, TRecordTable& T, const TProgressStepProc& Step, int32_t Count, int Depth,
                           std::vector<uint8_t*>& Blocks) {
     const TBlockLayout Layout = TBlockLayout::Of(T, T.Flags & tfPacked);
-    // Records that take no bytes on file cost memory without any evidence in
-    // the file; a corrupt count must not turn that into gigabytes.
-    if (Layout.FileSize == 0 && T.FOwned.empty() && Count > (1 << 16)) return false;
+    if (!Plausible(Layout, T, Count)) return false;
     int64_t Left = In.Left();
     if (Left >= 0) Blocks.reserve(static_cast<size_t>(std::min<int64_t>(Count, Left / std::max<uint32_t>(Layout.FileSize, 1))));
     std::vector<uint8_t> FileBlock(Layout.FileSize);
     if (T.OnProgressStart) T.OnProgressStart(Count);
     for (int32_t i = 0; i < Count; ++i) {
       if (Step) Step();
-      if (!In.Read(FileBlock.data(), FileBlock.size())) return false;
       uint8_t* B = T.NewRecordBlock();
       if (!B) return false;
-      for (const TBlockLayout::TRun& Run : Layout.Runs) std::memcpy(B + Run.Mem, FileBlock.data() + Run.File, Run.Len);
-      for (uint16_t Off : Layout.RefOffsets) SetRefAt(B, Off, nullptr);
+      if (!ReadFixed(In, Layout, FileBlock, B)) {
+        T.FreeRecordBlock(B);
+        return false;
+      }
       for (const TOwnedField& O : T.FOwned) {
         if (!ReadOwned(In, O.Code, B + O.Offset, Depth)) {
           DropBlock(T, B);
@@ -387,7 +400,7 @@ private:
   // unique key is made of are stepped over without being made.
   static bool VisitRecords(TInput& In, TRecordTable& T, int32_t Count, int Depth, const TScan& Scan) {
     const TBlockLayout Layout = TBlockLayout::Of(T, T.Flags & tfPacked);
-    if (Layout.FileSize == 0 && T.FOwned.empty() && Count > (1 << 16)) return false;
+    if (!Plausible(Layout, T, Count)) return false;
     if (Count > MaxRecordCount) Scan.Filable = false;
     std::vector<int32_t> Unique;
     std::vector<bool> Keep(T.FOwned.size(), false);
@@ -415,12 +428,10 @@ private:
     for (int32_t i = 0; i < Count && Ok; ++i) {
       uint8_t* Cur = Scratch[Side].data();
       const uint8_t* Prev = Scratch[1 - Side].data();
-      if (!In.Read(FileBlock.data(), FileBlock.size())) {
+      if (!ReadFixed(In, Layout, FileBlock, Cur)) {
         Ok = false;
         break;
       }
-      std::memset(Cur, 0, T.FRecordSize);
-      for (const TBlockLayout::TRun& Run : Layout.Runs) std::memcpy(Cur + Run.Mem, FileBlock.data() + Run.File, Run.Len);
       for (size_t o = 0; o < T.FOwned.size() && Ok; ++o) {
         const TOwnedField& O = T.FOwned[o];
         if (Keep[o] && O.Code == fcText) {
@@ -445,6 +456,13 @@ private:
     return Ok;
   }
 
+  // The length before a zero-terminated text: never negative, never past a known end.
+  static bool CTextLength(TInput& In, int32_t& Len) {
+    if (!In.Get(Len) || Len < 0) return false;
+    const int64_t Left = In.Left();
+    return !(Left >= 0 && Len > Left);
+  }
+
   // An owned value read and dropped at once; texts are only stepped over.
   static bool SkipOwned(TInput& In, uint8_t Code, int Depth) {
     if (Code == fcText) {
@@ -453,9 +471,7 @@ private:
     }
     if (Code == fcCText) {
       int32_t Len;
-      if (!In.Get(Len) || Len < 0) return false;
-      int64_t Left = In.Left();
-      return !(Left >= 0 && Len > Left) && In.Skip(static_cast<size_t>(Len));
+      return CTextLength(In, Len) && In.Skip(static_cast<size_t>(Len));
     }
     uint8_t Slot[RefSize] = {};
     if (!ReadOwned(In, Code, Slot, Depth)) return false;
@@ -480,9 +496,8 @@ private:
       return true;
     }
     int32_t Len;
-    if (!In.Get(Len) || Len < 0) return false;
-    int64_t Left = In.Left();
-    if (Left >= 0 && Len > Left) return false;
+    if (!CTextLength(In, Len)) return false;
+    const int64_t Left = In.Left();
     // With no known end the text grows as its bytes arrive, never ahead of them.
     char* Text = nullptr;
     size_t Have = 0;

@@ -53,7 +53,7 @@ TFolderPicker& FolderPicker() {
 void SetFolderPicker(TFolderPicker* Picker) { CurrentPicker() = Picker; }
 
 TFormBrowseFolders::TFormBrowseFolders(QWidget* Owner)
-    : QDialog(Owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(Owner, FixedDialogBorder) {
   setObjectName("FormBrowseFolders");
   setWindowTitle("Select Folder");
   setFixedSize(502, 286);

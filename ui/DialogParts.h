@@ -2,6 +2,8 @@
 // Small builders for the controls of the option dialogs: each control gets
 // its object name, so tests and the layout speak of the same names.
 
+#include <QtCore/qnamespace.h>
+
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -24,3 +26,7 @@ void CentreOnScreen(QWidget* W);
 
 // Asked when a dialog closes with Apply enabled; true to apply.
 bool AskApplyChanges();
+
+// The border of a dialog of fixed size: title, system menu and close box.
+inline constexpr Qt::WindowFlags FixedDialogBorder =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;

@@ -51,6 +51,14 @@ QLineEdit* NewEdit(QWidget* Parent, const char* Name, bool ReadOnly) {
   return e;
 }
 
+// A file name field with its Browse button beside it.
+QHBoxLayout* FileRow(QLineEdit* Edit, QPushButton* Browse) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(Edit, 1);
+  row->addWidget(Browse);
+  return row;
+}
+
 }  // namespace
 
 TFormDictOpt::TFormDictOpt(QWidget* Owner, TSmartDict& Dict, TFileDialog& FileDialog)
@@ -198,12 +206,9 @@ void TFormDictOpt::BuildExportPage(QWidget* Page) {
   auto* page = new QVBoxLayout(Page);
   auto* group = new QGroupBox("Export Dictonary into Simple Text File", Page);
   auto* g = new QVBoxLayout(group);
-  auto* file = new QHBoxLayout;
   edExportFName = NewEdit(group, "edExportFName", false);
   btSelectExportFName = NewButton(group, "btSelectExportFName", "Browse...");
-  file->addWidget(edExportFName, 1);
-  file->addWidget(btSelectExportFName);
-  g->addLayout(file);
+  g->addLayout(FileRow(edExportFName, btSelectExportFName));
   cbExportComment = NewCheckBox(group, "cbExportComment", "Include comments to couples \"question/answer\"");
   cbExportStat = NewCheckBox(group, "cbExportStat", "Include dictonary statistics");
   cbShowExportFile = NewCheckBox(group, "cbShowExportFile", "Show text file created after export process");
@@ -224,12 +229,9 @@ void TFormDictOpt::BuildImportPage(QWidget* Page) {
   auto* page = new QVBoxLayout(Page);
   auto* group = new QGroupBox("Import from Simple Text File to Target Dictionary", Page);
   auto* g = new QVBoxLayout(group);
-  auto* file = new QHBoxLayout;
   edImportFName = NewEdit(group, "edImportFName", true);
   btSelectImportFName = NewButton(group, "btSelectImportFName", "Browse...");
-  file->addWidget(edImportFName, 1);
-  file->addWidget(btSelectImportFName);
-  g->addLayout(file);
+  g->addLayout(FileRow(edImportFName, btSelectImportFName));
   cbImportComment =
       NewCheckBox(group, "cbImportComment", "Next line to couples \"question/answer\" include comments ");
   cbImportStat = NewCheckBox(group, "cbImportStat", "Include statistics");

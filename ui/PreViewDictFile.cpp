@@ -80,7 +80,7 @@ QString TFormPreViewDictFile::CountCellText(const QString& Text, const QFontMetr
 }
 
 TFormPreViewDictFile::TFormPreViewDictFile(QWidget* Owner, TFileDialog& Dialog)
-    : QDialog(Owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(Owner, FixedDialogBorder),
       FDialog(Dialog) {
   setObjectName("FormPreViewDictFile");
   setWindowTitle("Change Dictonary");

@@ -32,7 +32,7 @@ std::unique_ptr<TFormViewDict> TFormViewDict::Create(QWidget* Owner, const std::
 }
 
 TFormViewDict::TFormViewDict(QWidget* Owner, TSmartDict& Dict)
-    : QDialog(Owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(Owner, FixedDialogBorder),
       FDict(Dict) {
   setObjectName("FormViewDict");
   setWindowTitle("Select Question");
