@@ -1,6 +1,7 @@
 #include "engine/PositionIndex.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 // Bulk builds leave room so that the first insertions do not split at once.
@@ -10,8 +11,12 @@ constexpr size_t FillChunk = TPositionIndex::MaxChunk * 3 / 4;
 TPositionIndex::TPositionIndex(int32_t Slot) : FSlot(Slot) {}
 TPositionIndex::~TPositionIndex() = default;
 
-TPositionIndex::TChunk*& TPositionIndex::SlotOf(const uint8_t* Rec) const {
-  return *(reinterpret_cast<TChunk**>(const_cast<uint8_t*>(Rec)) - 1 - FSlot);
+TPositionIndex::TSlot& TPositionIndex::SlotOf(const uint8_t* Rec) const {
+  return *(reinterpret_cast<TSlot*>(const_cast<uint8_t*>(Rec)) - 1 - FSlot);
+}
+
+void TPositionIndex::Settle(const TChunk& Ch, size_t From) {
+  for (size_t i = From; i < Ch.Items.size(); ++i) SlotOf(Ch.Items[i].Rec) = {Ch.Id, static_cast<int32_t>(i)};
 }
 
 int32_t TPositionIndex::Prefix(int32_t Chunk) const {
@@ -27,49 +32,59 @@ void TPositionIndex::FenwickAdd(int32_t Chunk, int32_t Delta) {
 }
 
 void TPositionIndex::Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const {
-  int32_t C = static_cast<int32_t>(FChunks.size());
-  int32_t Step = 1;
-  while (Step * 2 <= C) Step *= 2;
+  // Without branches: the descent's direction is unpredictable, and the
+  // padding past the last chunk is never taken.
   int32_t Idx = 0, Rem = Pos;
-  for (; Step; Step >>= 1) {
-    if (Idx + Step <= C && FFenwick[Idx + Step] <= Rem) {
-      Idx += Step;
-      Rem -= FFenwick[Idx];
-    }
+  for (int32_t Step = FTopStep; Step; Step >>= 1) {
+    const int32_t V = FFenwick[Idx + Step];
+    const bool Take = V <= Rem;
+    Idx += Take ? Step : 0;
+    Rem -= Take ? V : 0;
   }
   Chunk = Idx;
   Offset = Rem;
+}
+
+void TPositionIndex::Find(int32_t Pos, int32_t& Chunk, int32_t& Offset) const {
+  if (FCacheChunk >= 0 && Pos >= FCacheStart && Pos < FCacheStart + FSizes[FCacheChunk]) {
+    Chunk = FCacheChunk;
+    Offset = Pos - FCacheStart;
+    return;
+  }
+  Locate(Pos, Chunk, Offset);
+  FCacheChunk = Chunk;
+  FCacheStart = Pos - Offset;
 }
 
 void TPositionIndex::Rebuild() {
   int32_t C = static_cast<int32_t>(FChunks.size());
   FFenwick.assign(C + 1, 0);
   for (int32_t c = 0; c < C; ++c) {
-    FOrdinal[FIds[c]] = c;
+    FOrdinal[FChunks[c].Id] = c;
     int32_t i = c + 1;
     FFenwick[i] += FSizes[c];
     int32_t j = i + (i & -i);
     if (j <= C) FFenwick[j] += FFenwick[i];
   }
+  FTopStep = 0;
+  while (FTopStep * 2 <= C) FTopStep = FTopStep ? FTopStep * 2 : 1;
+  FFenwick.resize(std::max<size_t>(C + 1, 2 * static_cast<size_t>(FTopStep)), INT32_MAX);
   FCacheChunk = -1;
 }
 
-void TPositionIndex::InsertChunk(int32_t At, std::unique_ptr<TChunk> Ch) {
+void TPositionIndex::InsertChunk(int32_t At, std::vector<TEntry> Items) {
   if (FFreeIds.empty()) {
     FFreeIds.push_back(static_cast<int32_t>(FOrdinal.size()));
     FOrdinal.push_back(0);
   }
-  Ch->Id = FFreeIds.back();
+  FSizes.insert(FSizes.begin() + At, static_cast<int32_t>(Items.size()));
+  FFirsts.insert(FFirsts.begin() + At, Items.front());
+  FChunks.insert(FChunks.begin() + At, TChunk{std::move(Items), FFreeIds.back()});
   FFreeIds.pop_back();
-  FIds.insert(FIds.begin() + At, Ch->Id);
-  FSizes.insert(FSizes.begin() + At, static_cast<int32_t>(Ch->Items.size()));
-  FFirsts.insert(FFirsts.begin() + At, Ch->Items.front());
-  FChunks.insert(FChunks.begin() + At, std::move(Ch));
 }
 
 void TPositionIndex::EraseChunk(int32_t At) {
-  FFreeIds.push_back(FIds[At]);
-  FIds.erase(FIds.begin() + At);
+  FFreeIds.push_back(FChunks[At].Id);
   FSizes.erase(FSizes.begin() + At);
   FFirsts.erase(FFirsts.begin() + At);
   FChunks.erase(FChunks.begin() + At);
@@ -80,13 +95,13 @@ const TPositionIndex::TEntry& TPositionIndex::EntryAt(int32_t Pos) const {
   // Walks over positions in order are the common case: try the last chunk and its successor.
   if (FCacheChunk >= 0 && FCacheChunk < C) {
     int32_t Size = FSizes[FCacheChunk];
-    if (Pos >= FCacheStart && Pos < FCacheStart + Size) return FChunks[FCacheChunk]->Items[Pos - FCacheStart];
+    if (Pos >= FCacheStart && Pos < FCacheStart + Size) return FChunks[FCacheChunk].Items[Pos - FCacheStart];
     if (Pos >= FCacheStart + Size && FCacheChunk + 1 < C) {
       int32_t NextStart = FCacheStart + Size;
       if (Pos < NextStart + FSizes[FCacheChunk + 1]) {
         ++FCacheChunk;
         FCacheStart = NextStart;
-        return FChunks[FCacheChunk]->Items[Pos - NextStart];
+        return FChunks[FCacheChunk].Items[Pos - NextStart];
       }
     }
   }
@@ -94,17 +109,16 @@ const TPositionIndex::TEntry& TPositionIndex::EntryAt(int32_t Pos) const {
   Locate(Pos, Chunk, Offset);
   FCacheChunk = Chunk;
   FCacheStart = Pos - Offset;
-  return FChunks[Chunk]->Items[Offset];
+  return FChunks[Chunk].Items[Offset];
 }
 
 void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key) {
-  FCacheChunk = -1;
   if (FChunks.empty()) {
-    auto Ch = std::make_unique<TChunk>();
-    Ch->Items.reserve(FillChunk);
-    Ch->Items.push_back({Key, Rec});
-    SlotOf(Rec) = Ch.get();
-    InsertChunk(0, std::move(Ch));
+    std::vector<TEntry> Items;
+    Items.reserve(FillChunk);
+    Items.push_back({Key, Rec});
+    InsertChunk(0, std::move(Items));
+    SlotOf(Rec) = {FChunks[0].Id, 0};
     FCount = 1;
     Rebuild();
     return;
@@ -114,11 +128,12 @@ void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key) {
     Chunk = static_cast<int32_t>(FChunks.size()) - 1;
     Offset = FSizes[Chunk];
   } else {
-    Locate(Pos, Chunk, Offset);
+    Find(Pos, Chunk, Offset);
   }
-  TChunk& Ch = *FChunks[Chunk];
+  FCacheChunk = -1;
+  TChunk& Ch = FChunks[Chunk];
   Ch.Items.insert(Ch.Items.begin() + Offset, TEntry{Key, Rec});
-  SlotOf(Rec) = &Ch;
+  SlotOf(Rec) = {Ch.Id, Offset};
   if (Offset == 0) FFirsts[Chunk] = {Key, Rec};
   FenwickAdd(Chunk, 1);
   ++FCount;
@@ -126,23 +141,23 @@ void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key) {
 }
 
 void TPositionIndex::SplitChunk(int32_t Chunk) {
-  TChunk& Ch = *FChunks[Chunk];
-  auto Tail = std::make_unique<TChunk>();
-  size_t Half = Ch.Items.size() / 2;
-  Tail->Items.reserve(MaxChunk + 1);
-  Tail->Items.assign(Ch.Items.begin() + Half, Ch.Items.end());
-  Ch.Items.resize(Half);
+  std::vector<TEntry>& Head = FChunks[Chunk].Items;
+  size_t Half = Head.size() / 2;
+  std::vector<TEntry> Tail;
+  Tail.reserve(MaxChunk + 1);
+  Tail.assign(Head.begin() + Half, Head.end());
+  Head.resize(Half);
   FSizes[Chunk] = static_cast<int32_t>(Half);
-  for (const TEntry& E : Tail->Items) SlotOf(E.Rec) = Tail.get();
   InsertChunk(Chunk + 1, std::move(Tail));
+  Settle(FChunks[Chunk + 1], 0);
   Rebuild();
 }
 
 void TPositionIndex::RemoveAt(int32_t Pos) {
-  FCacheChunk = -1;
   int32_t Chunk, Offset;
-  Locate(Pos, Chunk, Offset);
-  TChunk& Ch = *FChunks[Chunk];
+  Find(Pos, Chunk, Offset);
+  FCacheChunk = -1;
+  TChunk& Ch = FChunks[Chunk];
   Ch.Items.erase(Ch.Items.begin() + Offset);
   --FCount;
   if (Ch.Items.empty()) {
@@ -157,8 +172,8 @@ void TPositionIndex::RemoveAt(int32_t Pos) {
 
 void TPositionIndex::SetKeyAt(int32_t Pos, uint64_t Key) {
   int32_t Chunk, Offset;
-  Locate(Pos, Chunk, Offset);
-  FChunks[Chunk]->Items[Offset].Key = Key;
+  Find(Pos, Chunk, Offset);
+  FChunks[Chunk].Items[Offset].Key = Key;
   if (Offset == 0) FFirsts[Chunk].Key = Key;
 }
 
@@ -168,33 +183,49 @@ void TPositionIndex::AfterRemoval(int32_t Chunk) {
   int32_t C = static_cast<int32_t>(FChunks.size());
   int32_t Into = Chunk + 1 < C ? Chunk : Chunk - 1;  // the earlier of the pair
   if (Into < 0 || FSizes[Into] + FSizes[Into + 1] > MaxChunk / 2) return;
-  TChunk& A = *FChunks[Into];
-  TChunk& B = *FChunks[Into + 1];
-  for (const TEntry& E : B.Items) SlotOf(E.Rec) = &A;
-  A.Items.insert(A.Items.end(), B.Items.begin(), B.Items.end());
+  TChunk& A = FChunks[Into];
+  const std::vector<TEntry>& B = FChunks[Into + 1].Items;
+  size_t From = A.Items.size();
+  A.Items.insert(A.Items.end(), B.begin(), B.end());
+  Settle(A, From);
   FSizes[Into] = static_cast<int32_t>(A.Items.size());
   EraseChunk(Into + 1);
   Rebuild();
 }
 
 int32_t TPositionIndex::PositionOf(const uint8_t* Rec) const {
-  const TChunk* Ch = SlotOf(Rec);
-  auto It = std::find_if(Ch->Items.begin(), Ch->Items.end(), [Rec](const TEntry& E) { return E.Rec == Rec; });
-  return Prefix(FOrdinal[Ch->Id]) + static_cast<int32_t>(It - Ch->Items.begin());
+  TSlot& S = SlotOf(Rec);
+  const int32_t Chunk = FOrdinal[S.Chunk];
+  const std::vector<TEntry>& Items = FChunks[Chunk].Items;
+  const int32_t N = static_cast<int32_t>(Items.size());
+  // Records come and go on both sides of the hint alike: look outward from it.
+  const int32_t H = std::min(S.Hint, N - 1);
+  int32_t At = H;
+  for (int32_t d = 0; d < N; ++d) {
+    if (H + d < N && Items[H + d].Rec == Rec) { At = H + d; break; }
+    if (H - d >= 0 && Items[H - d].Rec == Rec) { At = H - d; break; }
+  }
+  S.Hint = At;
+  return Prefix(Chunk) + At;
+}
+
+void TPositionIndex::Prefetch(const uint8_t* Rec) const {
+  const TSlot& S = SlotOf(Rec);
+  const std::vector<TEntry>& Items = FChunks[FOrdinal[S.Chunk]].Items;
+  __builtin_prefetch(Items.data() + std::min<size_t>(S.Hint, Items.size() - 1));
 }
 
 void TPositionIndex::Assign(const std::vector<uint8_t*>& Ordered,
                             const std::function<uint64_t(const uint8_t*)>& KeyOf) {
   Clear();
+  FChunks.reserve((Ordered.size() + FillChunk - 1) / FillChunk);
   for (size_t i = 0; i < Ordered.size(); i += FillChunk) {
-    auto Ch = std::make_unique<TChunk>();
     size_t End = std::min(Ordered.size(), i + FillChunk);
-    Ch->Items.reserve(End - i);  // a loaded table is mostly read: its chunks grow when edited
-    for (size_t k = i; k < End; ++k) {
-      Ch->Items.push_back({KeyOf(Ordered[k]), Ordered[k]});
-      SlotOf(Ordered[k]) = Ch.get();
-    }
-    InsertChunk(static_cast<int32_t>(FChunks.size()), std::move(Ch));
+    std::vector<TEntry> Items;
+    Items.reserve(End - i);  // a loaded table is mostly read: its chunks grow when edited
+    for (size_t k = i; k < End; ++k) Items.push_back({KeyOf(Ordered[k]), Ordered[k]});
+    InsertChunk(static_cast<int32_t>(FChunks.size()), std::move(Items));
+    Settle(FChunks.back(), 0);
   }
   FCount = static_cast<int32_t>(Ordered.size());
   Rebuild();
@@ -202,7 +233,6 @@ void TPositionIndex::Assign(const std::vector<uint8_t*>& Ordered,
 
 void TPositionIndex::Clear() {
   FChunks.clear();
-  FIds.clear();
   FSizes.clear();
   FFirsts.clear();
   FOrdinal.clear();

@@ -3,14 +3,15 @@
 // record references addressed by position. References live in chunks of at
 // most MaxChunk; a Fenwick tree over the chunk sizes turns a position into a
 // chunk in logarithmic time, and every record carries, in a slot just before
-// its bytes, the chunk that holds it in each index, so a record's position is
-// found by identity without any search. Insertion and removal move at most
-// one chunk's references. Each reference carries a 64-bit key prefix (see
-// TRecordTable) so that most comparisons need not touch the record.
+// its bytes, the chunk that holds it in each index and where in that chunk it
+// was last seen, so a record's position is found by identity: the hint is
+// exact until neighbours come or go, and then a short look around it.
+// Insertion and removal move at most one chunk's references. Each reference
+// carries a 64-bit key prefix (see TRecordTable) so that most comparisons
+// need not touch the record.
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 class TPositionIndex {
@@ -26,8 +27,13 @@ public:
 
   static constexpr int32_t MaxChunk = 512;
 
-  // Slot: which back-reference slot before each record block this index uses
-  // (slot s is the pointer at ((TChunk**)Rec)[-1 - s]).
+  // What each record block carries per index, just before its bytes.
+  struct TSlot {
+    int32_t Chunk;  // the id of the chunk that holds the record
+    int32_t Hint;   // where in it the record was last seen
+  };
+  // Slot: which slot before each record block this index uses (slot s is
+  // ((TSlot*)Rec)[-1 - s]).
   explicit TPositionIndex(int32_t Slot);
   ~TPositionIndex();
   TPositionIndex(const TPositionIndex&) = delete;
@@ -41,6 +47,7 @@ public:
   // The key prefix kept beside the reference at Pos (Pos must be in range).
   void SetKeyAt(int32_t Pos, uint64_t Key);
   int32_t PositionOf(const uint8_t* Rec) const;  // the record must be in this index
+  void Prefetch(const uint8_t* Rec) const;       // asks for the memory PositionOf(Rec) will read
   // Replaces the contents with Ordered (bulk build).
   void Assign(const std::vector<uint8_t*>& Ordered, const std::function<uint64_t(const uint8_t*)>& KeyOf);
   void Clear();
@@ -48,51 +55,57 @@ public:
   // The first position whose entry is not Less (Less must be monotone over the sequence).
   template <typename Less>
   int32_t LowerBound(Less&& IsLess) const {
-    int32_t C = static_cast<int32_t>(FFirsts.size());
-    int32_t lo = 0, hi = C;  // first chunk whose first item is not less
-    while (lo < hi) {
-      int32_t mid = lo + (hi - lo) / 2;
-      if (IsLess(FFirsts[mid])) lo = mid + 1; else hi = mid;
-    }
-    if (lo == 0) return 0;
-    const TChunk& Ch = *FChunks[lo - 1];
-    int32_t a = 1, b = static_cast<int32_t>(Ch.Items.size());  // item 0 is known to be less
-    while (a < b) {
-      int32_t mid = a + (b - a) / 2;
-      if (IsLess(Ch.Items[mid])) a = mid + 1; else b = mid;
-    }
-    return Prefix(lo - 1) + a;
+    const int32_t C = static_cast<int32_t>(FFirsts.size());
+    if (C == 0 || !IsLess(FFirsts[0])) return 0;
+    const int32_t Chunk = CountLess(FFirsts.data(), C, IsLess) - 1;  // its first item is less
+    const std::vector<TEntry>& Items = FChunks[Chunk].Items;
+    return Prefix(Chunk) + CountLess(Items.data(), static_cast<int32_t>(Items.size()), IsLess);
   }
 
   // Calls F(Rec) for every record in order.
   template <typename F>
   void ForEach(F&& Fn) const {
     for (const auto& Ch : FChunks)
-      for (const TEntry& E : Ch->Items) Fn(E.Rec);
+      for (const TEntry& E : Ch.Items) Fn(E.Rec);
   }
 
 private:
-  TChunk*& SlotOf(const uint8_t* Rec) const;
+  // How many of the N sorted entries at E are Less. Branch-free descent: its
+  // direction is unpredictable.
+  template <typename Less>
+  static int32_t CountLess(const TEntry* E, int32_t N, Less& IsLess) {
+    const TEntry* Base = E;
+    for (int32_t Len = N; Len > 1;) {
+      const int32_t Half = Len / 2;
+      Base = IsLess(Base[Half]) ? Base + Half : Base;
+      Len -= Half;
+    }
+    return static_cast<int32_t>(Base - E) + (IsLess(*Base) ? 1 : 0);
+  }
+  TSlot& SlotOf(const uint8_t* Rec) const;
+  void Settle(const TChunk& Ch, size_t From);  // points the slots of Ch's items from From on at them
   int32_t Prefix(int32_t Chunk) const;  // records in chunks before Chunk
   void Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;
+  void Find(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;  // Locate, trying the last chunk found first
   void FenwickAdd(int32_t Chunk, int32_t Delta);
   // Ordinals and the Fenwick tree after a chunk came or went. Reads only the
   // contiguous side arrays, never the chunks themselves.
   void Rebuild();
-  void InsertChunk(int32_t At, std::unique_ptr<TChunk> Ch);
+  void InsertChunk(int32_t At, std::vector<TEntry> Items);  // gives the new chunk its id
   void EraseChunk(int32_t At);
   void SplitChunk(int32_t Chunk);
   void AfterRemoval(int32_t Chunk);
 
   int32_t FSlot;
   int32_t FCount = 0;
-  std::vector<std::unique_ptr<TChunk>> FChunks;
+  // Held by value: finding a chunk touches this array, not one more allocation.
+  std::vector<TChunk> FChunks;
   std::vector<TEntry> FFirsts;     // first entry of each chunk
   std::vector<int32_t> FSizes;     // size of each chunk
-  std::vector<int32_t> FIds;       // id of each chunk
   std::vector<int32_t> FOrdinal;   // chunk place by id
   std::vector<int32_t> FFreeIds;
-  std::vector<int32_t> FFenwick;
+  std::vector<int32_t> FFenwick;   // padded past the last chunk to 2 * FTopStep
+  int32_t FTopStep = 0;            // the largest power of two not above the chunk count
   mutable int32_t FCacheChunk = -1;  // last chunk At() used, with its first position
   mutable int32_t FCacheStart = 0;
 };

@@ -172,17 +172,17 @@ void ReleaseTable(TRecordTable*& T) {
 }
 
 // ---------------------------------------------------------------------------
-// Record blocks: every block carries, just before its bytes, one chunk slot per
+// Record blocks: every block carries, just before its bytes, one slot per
 // index (see TPositionIndex).
 
 uint8_t* TRecordTable::NewRecordBlock() const {
-  size_t Head = FIndexes.size() * sizeof(void*);
+  size_t Head = FIndexes.size() * sizeof(TPositionIndex::TSlot);
   auto* Base = static_cast<uint8_t*>(std::malloc(Head + FRecordSize));
   return Base ? Base + Head : nullptr;
 }
 
 void TRecordTable::FreeRecordBlock(uint8_t* Rec) const {
-  if (Rec) std::free(Rec - FIndexes.size() * sizeof(void*));
+  if (Rec) std::free(Rec - FIndexes.size() * sizeof(TPositionIndex::TSlot));
 }
 
 void TRecordTable::ReleaseOwnedValues(uint8_t* Rec) const {
@@ -448,18 +448,21 @@ bool TRecordTable::MakeRoom() {
   return true;
 }
 
+bool TRecordTable::FindPlace(int32_t Index, const void* Rec, TPlacement Placement) {
+  TIndexDesc& X = FIndexes[Index];
+  int32_t Lo, Hi;
+  bool Found = EqualRange(Index, Rec, Lo, Hi);
+  if (Found && (X.Flags & ixUnique)) return false;
+  if (!Found) X.InsertPosition = Lo;
+  else if (Placement == dpFirst) X.InsertPosition = Lo;
+  else if (Placement == dpLast) X.InsertPosition = Hi;
+  else X.InsertPosition = BisectionMeets(Lo, Hi, FRecordCount);
+  return true;
+}
+
 bool TRecordTable::FindPlaces(const void* Rec, TPlacement Placement) {
-  for (int32_t i = 0; i < IndexCount(); ++i) {
-    TIndexDesc& X = FIndexes[i];
-    if (X.Kept) continue;
-    int32_t Lo, Hi;
-    bool Found = EqualRange(i, Rec, Lo, Hi);
-    if (Found && (X.Flags & ixUnique)) return false;
-    if (!Found) X.InsertPosition = Lo;
-    else if (Placement == dpFirst) X.InsertPosition = Lo;
-    else if (Placement == dpLast) X.InsertPosition = Hi;
-    else X.InsertPosition = BisectionMeets(Lo, Hi, FRecordCount);
-  }
+  for (int32_t i = 0; i < IndexCount(); ++i)
+    if (!FindPlace(i, Rec, Placement)) return false;
   return FRecordCount < MaxRecordCount;
 }
 
@@ -475,12 +478,6 @@ bool TRecordTable::StaysAt(int32_t Index, int32_t Pos, const uint8_t* Rec, uint6
   const TPositionIndex& R = *FIndexes[Index].Records;
   if (Pos > 0 && CompareEntry(Index, R.EntryAt(Pos - 1), KP, Rec) >= 0) return false;
   return Pos + 1 >= R.Count() || CompareEntry(Index, R.EntryAt(Pos + 1), KP, Rec) > 0;
-}
-
-bool TRecordTable::FileAt(uint8_t* Block, TPlacement Placement) {
-  if (!FindPlaces(Block, Placement)) return false;
-  FileBlock(Block);
-  return true;
 }
 
 bool TRecordTable::Insert(int32_t Index, const void* Rec, TPlacement Placement, int32_t& Pos) {
@@ -523,12 +520,19 @@ bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
   if (!Rec) return false;
   if (typeid(*this) == typeid(TRecordTable)) {
     // Same outcome as Detach then Add, re-using the block: take the record out
-    // of every index, then file it anew among the others.
+    // of every index and find its new place there, then file it.
     // In a unique index a key that still sorts between its neighbours would be
     // filed back at the same place: there the record just stays.
-    for (int32_t j = 0; j < IndexCount(); ++j) {
+    // Index goes first, its position being known: the record's slots and the
+    // other indexes' references are fetched from memory while it is served.
+    __builtin_prefetch(Rec - IndexCount() * sizeof(TPositionIndex::TSlot));
+    __builtin_prefetch(Rec);
+    --FRecordCount;
+    bool Fits = true;
+    for (int32_t k = 0; k < IndexCount(); ++k) {
+      const int32_t j = (Index + k) % IndexCount();
       TIndexDesc& X = FIndexes[j];
-      int32_t P = j == Index ? Pos : PositionOf(j, Rec);
+      int32_t P = k == 0 ? Pos : PositionOf(j, Rec);
       const uint64_t KP = X.Flags & ixUnique ? KeyPrefix(j, Rec) : 0;
       X.Kept = (X.Flags & ixUnique) && StaysAt(j, P, Rec, KP);
       if (X.Kept) {
@@ -537,14 +541,18 @@ bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
       } else {
         X.Records->RemoveAt(P);
       }
+      if (k == 0)
+        for (int32_t i = 1; i < IndexCount(); ++i) FIndexes[(Index + i) % IndexCount()].Records->Prefetch(Rec);
+      if (!X.Kept && Fits) Fits = FindPlace(j, Rec, Placement);
     }
-    --FRecordCount;
-    const bool Filed = FileAt(Rec, Placement);
-    for (TIndexDesc& X : FIndexes) {
-      if (X.Kept && !Filed) X.Records->RemoveAt(X.InsertPosition);
-      X.Kept = false;
+    if (Fits) {
+      FileBlock(Rec);
+    } else {
+      for (TIndexDesc& X : FIndexes)
+        if (X.Kept) X.Records->RemoveAt(X.InsertPosition);
     }
-    if (Filed) return true;
+    for (TIndexDesc& X : FIndexes) X.Kept = false;
+    if (Fits) return true;
     FreeRecordBlock(Rec);  // refused: its values stay with the caller, as after a Detach
     return false;
   }

@@ -258,9 +258,9 @@ private:
   bool MakeRoom();
   // Insert in parts: the insertion position in every index (false when
   // refused), then filing a block there.
+  bool FindPlace(int32_t Index, const void* Rec, TPlacement Placement);  // false: a unique key is taken
   bool FindPlaces(const void* Rec, TPlacement Placement);
   void FileBlock(uint8_t* Block);
-  bool FileAt(uint8_t* Block, TPlacement Placement);
   // Whether Rec, at Pos of a unique index, still sorts strictly between its neighbours.
   bool StaysAt(int32_t Index, int32_t Pos, const uint8_t* Rec, uint64_t KeyPrefix) const;
   // Files record blocks, given in the order of successive Add(dpAny) calls,

@@ -11,9 +11,9 @@
 
 namespace {
 
-// A record block as the table lays it out: one back-reference slot before the bytes.
+// A record block as the table lays it out: one slot before the bytes.
 struct TBlock {
-  void* Slot = nullptr;
+  TPositionIndex::TSlot Slot = {};
   uint8_t Bytes[8] = {};
 };
 
