@@ -1,6 +1,7 @@
 #include "engine/PositionIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 
 namespace {
@@ -46,10 +47,21 @@ void TPositionIndex::Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const 
 }
 
 void TPositionIndex::Find(int32_t Pos, int32_t& Chunk, int32_t& Offset) const {
-  if (FCacheChunk >= 0 && Pos >= FCacheStart && Pos < FCacheStart + FSizes[FCacheChunk]) {
-    Chunk = FCacheChunk;
-    Offset = Pos - FCacheStart;
-    return;
+  // Walks over positions in order and work on one position are the common
+  // cases: try the last chunk and its successor.
+  if (FCacheChunk >= 0) {
+    const int32_t End = FCacheStart + FSizes[FCacheChunk];
+    if (Pos >= FCacheStart && Pos < End) {
+      Chunk = FCacheChunk;
+      Offset = Pos - FCacheStart;
+      return;
+    }
+    if (Pos >= End && FCacheChunk + 1 < static_cast<int32_t>(FChunks.size()) && Pos < End + FSizes[FCacheChunk + 1]) {
+      Chunk = ++FCacheChunk;
+      FCacheStart = End;
+      Offset = Pos - End;
+      return;
+    }
   }
   Locate(Pos, Chunk, Offset);
   FCacheChunk = Chunk;
@@ -66,8 +78,7 @@ void TPositionIndex::Rebuild() {
     int32_t j = i + (i & -i);
     if (j <= C) FFenwick[j] += FFenwick[i];
   }
-  FTopStep = 0;
-  while (FTopStep * 2 <= C) FTopStep = FTopStep ? FTopStep * 2 : 1;
+  FTopStep = static_cast<int32_t>(std::bit_floor(static_cast<uint32_t>(C)));
   FFenwick.resize(std::max<size_t>(C + 1, 2 * static_cast<size_t>(FTopStep)), INT32_MAX);
   FCacheChunk = -1;
 }
@@ -91,24 +102,8 @@ void TPositionIndex::EraseChunk(int32_t At) {
 }
 
 const TPositionIndex::TEntry& TPositionIndex::EntryAt(int32_t Pos) const {
-  int32_t C = static_cast<int32_t>(FChunks.size());
-  // Walks over positions in order are the common case: try the last chunk and its successor.
-  if (FCacheChunk >= 0 && FCacheChunk < C) {
-    int32_t Size = FSizes[FCacheChunk];
-    if (Pos >= FCacheStart && Pos < FCacheStart + Size) return FChunks[FCacheChunk].Items[Pos - FCacheStart];
-    if (Pos >= FCacheStart + Size && FCacheChunk + 1 < C) {
-      int32_t NextStart = FCacheStart + Size;
-      if (Pos < NextStart + FSizes[FCacheChunk + 1]) {
-        ++FCacheChunk;
-        FCacheStart = NextStart;
-        return FChunks[FCacheChunk].Items[Pos - NextStart];
-      }
-    }
-  }
   int32_t Chunk, Offset;
-  Locate(Pos, Chunk, Offset);
-  FCacheChunk = Chunk;
-  FCacheStart = Pos - Offset;
+  Find(Pos, Chunk, Offset);
   return FChunks[Chunk].Items[Offset];
 }
 

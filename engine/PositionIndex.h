@@ -105,8 +105,8 @@ private:
   std::vector<int32_t> FOrdinal;   // chunk place by id
   std::vector<int32_t> FFreeIds;
   std::vector<int32_t> FFenwick;   // padded past the last chunk to 2 * FTopStep
-  int32_t FTopStep = 0;            // the largest power of two not above the chunk count
-  mutable int32_t FCacheChunk = -1;  // last chunk At() used, with its first position
+  int32_t FTopStep = 0;            // the largest power of two not above the chunk count, 0 for none
+  mutable int32_t FCacheChunk = -1;  // last chunk Find() met, with its first position; -1 after any change
   mutable int32_t FCacheStart = 0;
 };
 

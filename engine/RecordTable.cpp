@@ -175,14 +175,15 @@ void ReleaseTable(TRecordTable*& T) {
 // Record blocks: every block carries, just before its bytes, one slot per
 // index (see TPositionIndex).
 
+size_t TRecordTable::BlockHead() const { return FIndexes.size() * sizeof(TPositionIndex::TSlot); }
+
 uint8_t* TRecordTable::NewRecordBlock() const {
-  size_t Head = FIndexes.size() * sizeof(TPositionIndex::TSlot);
-  auto* Base = static_cast<uint8_t*>(std::malloc(Head + FRecordSize));
-  return Base ? Base + Head : nullptr;
+  auto* Base = static_cast<uint8_t*>(std::malloc(BlockHead() + FRecordSize));
+  return Base ? Base + BlockHead() : nullptr;
 }
 
 void TRecordTable::FreeRecordBlock(uint8_t* Rec) const {
-  if (Rec) std::free(Rec - FIndexes.size() * sizeof(TPositionIndex::TSlot));
+  if (Rec) std::free(Rec - BlockHead());
 }
 
 void TRecordTable::ReleaseOwnedValues(uint8_t* Rec) const {
@@ -525,7 +526,7 @@ bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
     // filed back at the same place: there the record just stays.
     // Index goes first, its position being known: the record's slots and the
     // other indexes' references are fetched from memory while it is served.
-    __builtin_prefetch(Rec - IndexCount() * sizeof(TPositionIndex::TSlot));
+    __builtin_prefetch(Rec - BlockHead());
     __builtin_prefetch(Rec);
     --FRecordCount;
     bool Fits = true;
@@ -545,13 +546,11 @@ bool TRecordTable::Update(int32_t Index, int32_t Pos, TPlacement Placement) {
         for (int32_t i = 1; i < IndexCount(); ++i) FIndexes[(Index + i) % IndexCount()].Records->Prefetch(Rec);
       if (!X.Kept && Fits) Fits = FindPlace(j, Rec, Placement);
     }
-    if (Fits) {
-      FileBlock(Rec);
-    } else {
-      for (TIndexDesc& X : FIndexes)
-        if (X.Kept) X.Records->RemoveAt(X.InsertPosition);
+    if (Fits) FileBlock(Rec);
+    for (TIndexDesc& X : FIndexes) {
+      if (X.Kept && !Fits) X.Records->RemoveAt(X.InsertPosition);
+      X.Kept = false;
     }
-    for (TIndexDesc& X : FIndexes) X.Kept = false;
     if (Fits) return true;
     FreeRecordBlock(Rec);  // refused: its values stay with the caller, as after a Detach
     return false;

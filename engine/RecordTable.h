@@ -247,6 +247,7 @@ private:
   friend class TTableReader;
   friend class TTableWriter;
 
+  size_t BlockHead() const;  // the slots before a record block's bytes, one per index
   uint8_t* NewRecordBlock() const;
   void FreeRecordBlock(uint8_t* Rec) const;
   void ReleaseOwnedValues(uint8_t* Rec) const;
