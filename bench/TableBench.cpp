@@ -123,6 +123,25 @@ void BM_TableUpdateEqualKeys(benchmark::State& State) {
 }
 BENCHMARK(BM_TableUpdateEqualKeys)->Apply(Sizes);
 
+// What each of those updates must read whatever the structure: the record at a
+// random position of index 1, its place in index 0 and its question. Each read
+// waits for the one before; the gap to BM_TableUpdateEqualKeys is the moving.
+void BM_TableUpdateReadsOnly(benchmark::State& State) {
+  int32_t N = static_cast<int32_t>(State.range(0));
+  auto T = Build(N, false);
+  for (auto _ : State) {
+    std::mt19937 Rng(3);
+    uint64_t Sum = 0;
+    for (int32_t i = 0; i < N; ++i) {
+      int32_t Pos = static_cast<int32_t>(Rng() % N), Other = 0;
+      T->LocateIn(1, Pos, 0, Other);
+      Sum += static_cast<uint64_t>(Other) + TextAt(T->RecordAt(1, Pos), 0)[1];
+    }
+    benchmark::DoNotOptimize(Sum);
+  }
+}
+BENCHMARK(BM_TableUpdateReadsOnly)->Apply(Sizes);
+
 void BM_TableFind(benchmark::State& State) {
   int32_t N = static_cast<int32_t>(State.range(0));
   auto T = Build(N, true);
