@@ -33,8 +33,8 @@ void TPositionIndex::FenwickAdd(int32_t Chunk, int32_t Delta) {
 }
 
 void TPositionIndex::Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const {
-  // Without branches: the descent's direction is unpredictable, and the
-  // padding past the last chunk is never taken.
+  // No bounds test: the padding past the last chunk is never taken. (GCC
+  // still compiles the step as a branch; a mask form measured no faster.)
   int32_t Idx = 0, Rem = Pos;
   for (int32_t Step = FTopStep; Step; Step >>= 1) {
     const int32_t V = FFenwick[Idx + Step];

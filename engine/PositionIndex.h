@@ -70,8 +70,8 @@ public:
   }
 
 private:
-  // How many of the N sorted entries at E are Less. Branch-free descent: its
-  // direction is unpredictable.
+  // How many of the N sorted entries at E are Less: a descent of fixed
+  // length with no early exit.
   template <typename Less>
   static int32_t CountLess(const TEntry* E, int32_t N, Less& IsLess) {
     const TEntry* Base = E;
