@@ -16,7 +16,7 @@ TPositionIndex::TSlot& TPositionIndex::SlotOf(const uint8_t* Rec) const {
   return *(reinterpret_cast<TSlot*>(const_cast<uint8_t*>(Rec)) - 1 - FSlot);
 }
 
-void TPositionIndex::Settle(const TChunk& Ch, size_t From) {
+void TPositionIndex::Settle(const TChunk& Ch, size_t From) const {
   for (size_t i = From; i < Ch.Items.size(); ++i) SlotOf(Ch.Items[i].Rec) = {Ch.Id, static_cast<int32_t>(i)};
 }
 
@@ -195,12 +195,16 @@ int32_t TPositionIndex::PositionOf(const uint8_t* Rec) const {
   const int32_t N = static_cast<int32_t>(Items.size());
   // Records come and go on both sides of the hint alike: look outward from it.
   const int32_t H = std::min(S.Hint, N - 1);
-  int32_t At = H;
-  for (int32_t d = 0; d < N; ++d) {
+  int32_t At = H, d = 0;
+  for (; d < N; ++d) {
     if (H + d < N && Items[H + d].Rec == Rec) { At = H + d; break; }
     if (H - d >= 0 && Items[H - d].Rec == Rec) { At = H - d; break; }
   }
-  S.Hint = At;
+  // A far miss means the chunk's hints drifted (as after many insertions into
+  // it): set them all right at once; drifting that far again takes FarHint
+  // more edits of the chunk.
+  if (d > FarHint) Settle(FChunks[Chunk], 0);
+  else S.Hint = At;
   return Prefix(Chunk) + At;
 }
 

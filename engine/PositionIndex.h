@@ -26,6 +26,7 @@ public:
   };
 
   static constexpr int32_t MaxChunk = 512;
+  static constexpr int32_t FarHint = 32;  // a search this far from the hint re-settles the chunk
 
   // What each record block carries per index, just before its bytes.
   struct TSlot {
@@ -83,7 +84,9 @@ private:
     return static_cast<int32_t>(Base - E) + (IsLess(*Base) ? 1 : 0);
   }
   TSlot& SlotOf(const uint8_t* Rec) const;
-  void Settle(const TChunk& Ch, size_t From);  // points the slots of Ch's items from From on at them
+  // Points the slots of Ch's items from From on at them (the slots are the
+  // records' memory, hence const).
+  void Settle(const TChunk& Ch, size_t From) const;
   int32_t Prefix(int32_t Chunk) const;  // records in chunks before Chunk
   void Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;
   void Find(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;  // Locate, trying the last chunk found first

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <vector>
@@ -73,6 +74,41 @@ TEST(PositionIndex, LowerBoundOverSortedKeys) {
   for (uint64_t K = 0; K <= 3001; K += 7) {
     const int32_t Expected = static_cast<int32_t>(std::lower_bound(Keys.begin(), Keys.end(), K) - Keys.begin());
     EXPECT_EQ(Index.LowerBound([&](const TPositionIndex::TEntry& E) { return E.Key < K; }), Expected) << K;
+  }
+}
+
+TEST(PositionIndex, FindsRecordsWhoseHintsDriftedFar) {
+  // Each insertion at the front moves every record of the chunk one place on,
+  // so the first records' hints end up hundreds of places out.
+  constexpr int32_t N = 300;  // one chunk
+  std::vector<std::unique_ptr<TBlock>> Blocks;
+  TPositionIndex Index(0);
+  for (int32_t i = 0; i < N; ++i) {
+    Blocks.push_back(std::make_unique<TBlock>());
+    Index.InsertAt(0, Blocks.back()->Bytes, 0);
+  }
+  // Block i is at N - 1 - i; its hint still says 0.
+  ASSERT_EQ(Blocks[0]->Slot.Hint, 0);
+  ASSERT_EQ(Index.PositionOf(Blocks[0]->Bytes), N - 1);
+  // That far miss set every hint right, not only the one looked up.
+  for (int32_t i = 0; i < N; ++i) ASSERT_EQ(Blocks[i]->Slot.Hint, N - 1 - i) << i;
+
+  // Drift again, far and then near, and look up in no particular order.
+  constexpr int32_t More = 100;
+  for (int32_t i = 0; i < More; ++i) {
+    Blocks.push_back(std::make_unique<TBlock>());
+    Index.InsertAt(0, Blocks.back()->Bytes, 0);
+  }
+  const int32_t Total = N + More;  // block i is at Total - 1 - i
+  std::vector<int32_t> Order(Total);
+  for (int32_t i = 0; i < Total; ++i) Order[i] = i;
+  std::shuffle(Order.begin(), Order.end(), std::mt19937(3));
+  for (int32_t i : Order) ASSERT_EQ(Index.PositionOf(Blocks[i]->Bytes), Total - 1 - i) << i;
+  Index.RemoveAt(0);  // the last block inserted
+  for (int32_t i : Order) {
+    if (i != Total - 1) {
+      ASSERT_EQ(Index.PositionOf(Blocks[i]->Bytes), Total - 2 - i) << i;
+    }
   }
 }
 
