@@ -68,16 +68,21 @@ void TPositionIndex::Find(int32_t Pos, int32_t& Chunk, int32_t& Offset) const {
   FCacheStart = Pos - Offset;
 }
 
-void TPositionIndex::Rebuild() {
-  int32_t C = static_cast<int32_t>(FChunks.size());
-  FFenwick.assign(C + 1, 0);
-  for (int32_t c = 0; c < C; ++c) {
+void TPositionIndex::Rebuild(int32_t From) {
+  // Node i of the tree sums the chunks [i - (i & -i), i): nodes up to From
+  // hold as they were. The nodes From, From - (From & -From), ... are the
+  // unchanged ones that count into a node past From.
+  const int32_t C = static_cast<int32_t>(FChunks.size());
+  From = std::min(From, C);
+  FFenwick.resize(C + 1);
+  for (int32_t c = From; c < C; ++c) {
     FOrdinal[FChunks[c].Id] = c;
-    int32_t i = c + 1;
-    FFenwick[i] += FSizes[c];
-    int32_t j = i + (i & -i);
-    if (j <= C) FFenwick[j] += FFenwick[i];
+    FFenwick[c + 1] = FSizes[c];
   }
+  for (int32_t i = From; i > 0; i -= i & -i)
+    if (const int32_t j = i + (i & -i); j <= C) FFenwick[j] += FFenwick[i];
+  for (int32_t i = From + 1; i <= C; ++i)
+    if (const int32_t j = i + (i & -i); j <= C) FFenwick[j] += FFenwick[i];
   FTopStep = static_cast<int32_t>(std::bit_floor(static_cast<uint32_t>(C)));
   FFenwick.resize(std::max<size_t>(C + 1, 2 * static_cast<size_t>(FTopStep)), INT32_MAX);
   FCacheChunk = -1;
@@ -145,7 +150,7 @@ void TPositionIndex::SplitChunk(int32_t Chunk) {
   FSizes[Chunk] = static_cast<int32_t>(Half);
   InsertChunk(Chunk + 1, std::move(Tail));
   Settle(FChunks[Chunk + 1], 0);
-  Rebuild();
+  Rebuild(Chunk);
 }
 
 void TPositionIndex::RemoveAt(int32_t Pos) {
@@ -157,7 +162,7 @@ void TPositionIndex::RemoveAt(int32_t Pos) {
   --FCount;
   if (Ch.Items.empty()) {
     EraseChunk(Chunk);
-    Rebuild();
+    Rebuild(Chunk);
     return;
   }
   if (Offset == 0) FFirsts[Chunk] = Ch.Items.front();
@@ -185,7 +190,7 @@ void TPositionIndex::AfterRemoval(int32_t Chunk) {
   Settle(A, From);
   FSizes[Into] = static_cast<int32_t>(A.Items.size());
   EraseChunk(Into + 1);
-  Rebuild();
+  Rebuild(Into);
 }
 
 int32_t TPositionIndex::PositionOf(const uint8_t* Rec) const {

@@ -91,9 +91,10 @@ private:
   void Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;
   void Find(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;  // Locate, trying the last chunk found first
   void FenwickAdd(int32_t Chunk, int32_t Delta);
-  // Ordinals and the Fenwick tree after a chunk came or went. Reads only the
-  // contiguous side arrays, never the chunks themselves.
-  void Rebuild();
+  // Ordinals and the Fenwick tree after a chunk came or went, chunks before
+  // From being as they were. Reads only the contiguous side arrays, never the
+  // chunks themselves.
+  void Rebuild(int32_t From = 0);
   void InsertChunk(int32_t At, std::vector<TEntry> Items);  // gives the new chunk its id
   void EraseChunk(int32_t At);
   void SplitChunk(int32_t Chunk);
