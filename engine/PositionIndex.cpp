@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
+#include <cstring>
 
 namespace {
 // Bulk builds leave room so that the first insertions do not split at once.
@@ -16,8 +17,37 @@ TPositionIndex::TSlot& TPositionIndex::SlotOf(const uint8_t* Rec) const {
   return *(reinterpret_cast<TSlot*>(const_cast<uint8_t*>(Rec)) - 1 - FSlot);
 }
 
+void TPositionIndex::TChunk::Insert(int32_t At, TEntry E) {
+  // The room before Begin is taken when it is the shorter way, or else the
+  // buffer would grow: it grows only once that room is used up.
+  if (Begin > 0 && (At < Size() / 2 || Buf.size() == Buf.capacity())) {
+    --Begin;
+    TEntry* D = Data();
+    std::memmove(D, D + 1, At * sizeof(TEntry));
+    D[At] = E;
+  } else {
+    Buf.insert(Buf.begin() + Begin + At, E);
+  }
+}
+
+void TPositionIndex::TChunk::Erase(int32_t At) {
+  if (At < Size() / 2) {
+    TEntry* D = Data();
+    std::memmove(D + 1, D, At * sizeof(TEntry));
+    ++Begin;
+  } else {
+    Buf.erase(Buf.begin() + Begin + At);
+  }
+}
+
+void TPositionIndex::TChunk::Compact() {
+  Buf.erase(Buf.begin(), Buf.begin() + Begin);
+  Begin = 0;
+}
+
 void TPositionIndex::Settle(const TChunk& Ch, size_t From) const {
-  for (size_t i = From; i < Ch.Items.size(); ++i) SlotOf(Ch.Items[i].Rec) = {Ch.Id, static_cast<int32_t>(i)};
+  const TEntry* D = Ch.Data();
+  for (int32_t i = static_cast<int32_t>(From); i < Ch.Size(); ++i) SlotOf(D[i].Rec) = {Ch.Id, i};
 }
 
 int32_t TPositionIndex::Prefix(int32_t Chunk) const {
@@ -95,7 +125,7 @@ void TPositionIndex::InsertChunk(int32_t At, std::vector<TEntry> Items) {
   }
   FSizes.insert(FSizes.begin() + At, static_cast<int32_t>(Items.size()));
   FFirsts.insert(FFirsts.begin() + At, Items.front());
-  FChunks.insert(FChunks.begin() + At, TChunk{std::move(Items), FFreeIds.back()});
+  FChunks.insert(FChunks.begin() + At, TChunk{std::move(Items), 0, FFreeIds.back()});
   FFreeIds.pop_back();
 }
 
@@ -109,7 +139,7 @@ void TPositionIndex::EraseChunk(int32_t At) {
 const TPositionIndex::TEntry& TPositionIndex::EntryAt(int32_t Pos) const {
   int32_t Chunk, Offset;
   Find(Pos, Chunk, Offset);
-  return FChunks[Chunk].Items[Offset];
+  return FChunks[Chunk].Data()[Offset];
 }
 
 void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key) {
@@ -132,16 +162,17 @@ void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key) {
   }
   FCacheChunk = -1;
   TChunk& Ch = FChunks[Chunk];
-  Ch.Items.insert(Ch.Items.begin() + Offset, TEntry{Key, Rec});
+  Ch.Insert(Offset, TEntry{Key, Rec});
   SlotOf(Rec) = {Ch.Id, Offset};
   if (Offset == 0) FFirsts[Chunk] = {Key, Rec};
   FenwickAdd(Chunk, 1);
   ++FCount;
-  if (static_cast<int32_t>(Ch.Items.size()) > MaxChunk) SplitChunk(Chunk);
+  if (Ch.Size() > MaxChunk) SplitChunk(Chunk);
 }
 
 void TPositionIndex::SplitChunk(int32_t Chunk) {
-  std::vector<TEntry>& Head = FChunks[Chunk].Items;
+  FChunks[Chunk].Compact();
+  std::vector<TEntry>& Head = FChunks[Chunk].Buf;
   size_t Half = Head.size() / 2;
   std::vector<TEntry> Tail;
   Tail.reserve(MaxChunk + 1);
@@ -158,14 +189,14 @@ void TPositionIndex::RemoveAt(int32_t Pos) {
   Find(Pos, Chunk, Offset);
   FCacheChunk = -1;
   TChunk& Ch = FChunks[Chunk];
-  Ch.Items.erase(Ch.Items.begin() + Offset);
+  Ch.Erase(Offset);
   --FCount;
-  if (Ch.Items.empty()) {
+  if (Ch.Size() == 0) {
     EraseChunk(Chunk);
     Rebuild(Chunk);
     return;
   }
-  if (Offset == 0) FFirsts[Chunk] = Ch.Items.front();
+  if (Offset == 0) FFirsts[Chunk] = Ch.Data()[0];
   FenwickAdd(Chunk, -1);
   AfterRemoval(Chunk);
 }
@@ -173,7 +204,7 @@ void TPositionIndex::RemoveAt(int32_t Pos) {
 void TPositionIndex::SetKeyAt(int32_t Pos, uint64_t Key) {
   int32_t Chunk, Offset;
   Find(Pos, Chunk, Offset);
-  FChunks[Chunk].Items[Offset].Key = Key;
+  FChunks[Chunk].Data()[Offset].Key = Key;
   if (Offset == 0) FFirsts[Chunk].Key = Key;
 }
 
@@ -184,11 +215,12 @@ void TPositionIndex::AfterRemoval(int32_t Chunk) {
   int32_t Into = Chunk + 1 < C ? Chunk : Chunk - 1;  // the earlier of the pair
   if (Into < 0 || FSizes[Into] + FSizes[Into + 1] > MaxChunk / 2) return;
   TChunk& A = FChunks[Into];
-  const std::vector<TEntry>& B = FChunks[Into + 1].Items;
-  size_t From = A.Items.size();
-  A.Items.insert(A.Items.end(), B.begin(), B.end());
+  const TChunk& B = FChunks[Into + 1];
+  A.Compact();  // else room before Begin could pile up over merges
+  const size_t From = A.Size();
+  A.Buf.insert(A.Buf.end(), B.Data(), B.Data() + B.Size());
   Settle(A, From);
-  FSizes[Into] = static_cast<int32_t>(A.Items.size());
+  FSizes[Into] = A.Size();
   EraseChunk(Into + 1);
   Rebuild(Into);
 }
@@ -196,8 +228,8 @@ void TPositionIndex::AfterRemoval(int32_t Chunk) {
 int32_t TPositionIndex::PositionOf(const uint8_t* Rec) const {
   TSlot& S = SlotOf(Rec);
   const int32_t Chunk = FOrdinal[S.Chunk];
-  const std::vector<TEntry>& Items = FChunks[Chunk].Items;
-  const int32_t N = static_cast<int32_t>(Items.size());
+  const TEntry* Items = FChunks[Chunk].Data();
+  const int32_t N = FChunks[Chunk].Size();
   // Records come and go on both sides of the hint alike: look outward from it.
   const int32_t H = std::min(S.Hint, N - 1);
   int32_t At = H, d = 0;
@@ -215,8 +247,8 @@ int32_t TPositionIndex::PositionOf(const uint8_t* Rec) const {
 
 void TPositionIndex::Prefetch(const uint8_t* Rec) const {
   const TSlot& S = SlotOf(Rec);
-  const std::vector<TEntry>& Items = FChunks[FOrdinal[S.Chunk]].Items;
-  __builtin_prefetch(Items.data() + std::min<size_t>(S.Hint, Items.size() - 1));
+  const TChunk& Ch = FChunks[FOrdinal[S.Chunk]];
+  __builtin_prefetch(Ch.Data() + std::min(S.Hint, Ch.Size() - 1));
 }
 
 void TPositionIndex::Assign(const std::vector<uint8_t*>& Ordered,
@@ -233,6 +265,12 @@ void TPositionIndex::Assign(const std::vector<uint8_t*>& Ordered,
   }
   FCount = static_cast<int32_t>(Ordered.size());
   Rebuild();
+}
+
+size_t TPositionIndex::EntrySlots() const {
+  size_t Sum = 0;
+  for (const TChunk& Ch : FChunks) Sum += Ch.Buf.capacity();
+  return Sum;
 }
 
 void TPositionIndex::Clear() {

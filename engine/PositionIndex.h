@@ -6,9 +6,10 @@
 // its bytes, the chunk that holds it in each index and where in that chunk it
 // was last seen, so a record's position is found by identity: the hint is
 // exact until neighbours come or go, and then a short look around it.
-// Insertion and removal move at most one chunk's references. Each reference
-// carries a 64-bit key prefix (see TRecordTable) so that most comparisons
-// need not touch the record.
+// Insertion and removal move at most one chunk's references, a removal only
+// those on the shorter side of it (the room freed before a chunk's first entry
+// is taken by later insertions). Each reference carries a 64-bit key prefix
+// (see TRecordTable) so that most comparisons need not touch the record.
 
 #include <cstdint>
 #include <functional>
@@ -20,9 +21,18 @@ public:
     uint64_t Key;
     uint8_t* Rec;
   };
+  // A chunk's entries are Buf from Begin on: a removal moves the shorter side
+  // of its entry, so the room it frees may lie before Begin.
   struct TChunk {
-    std::vector<TEntry> Items;
+    std::vector<TEntry> Buf;
+    int32_t Begin = 0;
     int32_t Id = 0;  // stable while the chunk lives; FOrdinal[Id] is its place
+    const TEntry* Data() const { return Buf.data() + Begin; }
+    TEntry* Data() { return Buf.data() + Begin; }
+    int32_t Size() const { return static_cast<int32_t>(Buf.size()) - Begin; }
+    void Insert(int32_t At, TEntry E);
+    void Erase(int32_t At);
+    void Compact();  // Begin back to 0
   };
 
   static constexpr int32_t MaxChunk = 512;
@@ -52,6 +62,7 @@ public:
   // Replaces the contents with Ordered (bulk build).
   void Assign(const std::vector<uint8_t*>& Ordered, const std::function<uint64_t(const uint8_t*)>& KeyOf);
   void Clear();
+  size_t EntrySlots() const;  // entries the chunks have room for, taken or not
 
   // The first position whose entry is not Less (Less must be monotone over the sequence).
   template <typename Less>
@@ -59,15 +70,15 @@ public:
     const int32_t C = static_cast<int32_t>(FFirsts.size());
     if (C == 0 || !IsLess(FFirsts[0])) return 0;
     const int32_t Chunk = CountLess(FFirsts.data(), C, IsLess) - 1;  // its first item is less
-    const std::vector<TEntry>& Items = FChunks[Chunk].Items;
-    return Prefix(Chunk) + CountLess(Items.data(), static_cast<int32_t>(Items.size()), IsLess);
+    const TChunk& Ch = FChunks[Chunk];
+    return Prefix(Chunk) + CountLess(Ch.Data(), Ch.Size(), IsLess);
   }
 
   // Calls F(Rec) for every record in order.
   template <typename F>
   void ForEach(F&& Fn) const {
     for (const auto& Ch : FChunks)
-      for (const TEntry& E : Ch.Items) Fn(E.Rec);
+      for (int32_t i = 0; i < Ch.Size(); ++i) Fn(Ch.Data()[i].Rec);
   }
 
 private:

@@ -112,4 +112,35 @@ TEST(PositionIndex, FindsRecordsWhoseHintsDriftedFar) {
   }
 }
 
+TEST(PositionIndex, RoomFreedBeforeTheEntriesIsReused) {
+  // Removals in the first half of a chunk free room before its entries,
+  // insertions in the second half need room after them: a long run of both
+  // must neither lose order nor grow the chunk's buffer without bound.
+  constexpr int32_t N = 300;  // one chunk
+  std::vector<std::unique_ptr<TBlock>> Blocks;
+  TPositionIndex Index(0);
+  std::vector<uint8_t*> Model;
+  for (int32_t i = 0; i < N; ++i) {
+    Blocks.push_back(std::make_unique<TBlock>());
+    Index.InsertAt(i, Blocks.back()->Bytes, 0);
+    Model.push_back(Blocks.back()->Bytes);
+  }
+  const size_t Slots = Index.EntrySlots();
+  std::mt19937 Rng(9);
+  for (int Step = 0; Step < 20000; ++Step) {
+    const int32_t From = static_cast<int32_t>(Rng() % (N / 3));
+    const int32_t To = N - 1 - static_cast<int32_t>(Rng() % (N / 3));
+    uint8_t* Rec = Model[From];
+    Index.RemoveAt(From);
+    Model.erase(Model.begin() + From);
+    Index.InsertAt(To, Rec, 0);
+    Model.insert(Model.begin() + To, Rec);
+    ASSERT_LE(Index.EntrySlots(), Slots) << Step;
+  }
+  for (int32_t p = 0; p < N; ++p) {
+    ASSERT_EQ(Index.At(p), Model[p]) << p;
+    ASSERT_EQ(Index.PositionOf(Model[p]), p) << p;
+  }
+}
+
 }  // namespace
