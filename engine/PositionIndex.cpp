@@ -45,9 +45,9 @@ void TPositionIndex::TChunk::Compact() {
   Begin = 0;
 }
 
-void TPositionIndex::Settle(const TChunk& Ch, size_t From) const {
+void TPositionIndex::Settle(const TChunk& Ch, int32_t From) const {
   const TEntry* D = Ch.Data();
-  for (int32_t i = static_cast<int32_t>(From); i < Ch.Size(); ++i) SlotOf(D[i].Rec) = {Ch.Id, i};
+  for (int32_t i = From; i < Ch.Size(); ++i) SlotOf(D[i].Rec) = {Ch.Id, i};
 }
 
 int32_t TPositionIndex::Prefix(int32_t Chunk) const {
@@ -171,14 +171,14 @@ void TPositionIndex::InsertAt(int32_t Pos, uint8_t* Rec, uint64_t Key) {
 }
 
 void TPositionIndex::SplitChunk(int32_t Chunk) {
-  FChunks[Chunk].Compact();
-  std::vector<TEntry>& Head = FChunks[Chunk].Buf;
-  size_t Half = Head.size() / 2;
+  // The head keeps its entries where they are, room before them included.
+  TChunk& Head = FChunks[Chunk];
+  const int32_t Half = Head.Size() / 2;
   std::vector<TEntry> Tail;
   Tail.reserve(MaxChunk + 1);
-  Tail.assign(Head.begin() + Half, Head.end());
-  Head.resize(Half);
-  FSizes[Chunk] = static_cast<int32_t>(Half);
+  Tail.assign(Head.Data() + Half, Head.Data() + Head.Size());
+  Head.Buf.resize(Head.Begin + Half);
+  FSizes[Chunk] = Half;
   InsertChunk(Chunk + 1, std::move(Tail));
   Settle(FChunks[Chunk + 1], 0);
   Rebuild(Chunk);
@@ -217,7 +217,7 @@ void TPositionIndex::AfterRemoval(int32_t Chunk) {
   TChunk& A = FChunks[Into];
   const TChunk& B = FChunks[Into + 1];
   A.Compact();  // else room before Begin could pile up over merges
-  const size_t From = A.Size();
+  const int32_t From = A.Size();
   A.Buf.insert(A.Buf.end(), B.Data(), B.Data() + B.Size());
   Settle(A, From);
   FSizes[Into] = A.Size();

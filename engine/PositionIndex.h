@@ -97,7 +97,7 @@ private:
   TSlot& SlotOf(const uint8_t* Rec) const;
   // Points the slots of Ch's items from From on at them (the slots are the
   // records' memory, hence const).
-  void Settle(const TChunk& Ch, size_t From) const;
+  void Settle(const TChunk& Ch, int32_t From) const;
   int32_t Prefix(int32_t Chunk) const;  // records in chunks before Chunk
   void Locate(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;
   void Find(int32_t Pos, int32_t& Chunk, int32_t& Offset) const;  // Locate, trying the last chunk found first
